@@ -1,0 +1,286 @@
+#include "bank_validator.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cp1251.h"
+#include "exam_state.h"
+
+namespace exam {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string Quote(std::string_view cp1251) { return "\"" + Cp1251ToUtf8(cp1251) + "\""; }
+
+std::string Hex(unsigned char byte) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", byte);
+    return text;
+}
+
+// True when a line holds at least one multi-byte UTF-8 sequence and every byte above 0x7F
+// belongs to a well-formed one. Cyrillic Windows-1251 text practically never passes (its letters
+// are all 0xC0 and above, where UTF-8 wants continuation bytes 0x80..0xBF), while Cyrillic UTF-8
+// always does.
+bool IsUtf8Line(std::string_view line) {
+    bool multiByte = false;
+    for (std::size_t i = 0; i < line.size();) {
+        const auto b = static_cast<unsigned char>(line[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3
+                                 : (b & 0xF8) == 0xF0 ? 4 : 0;
+        if (length == 0 || b == 0xC0 || b == 0xC1 || i + length > line.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(line[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        multiByte = true;
+        i += length;
+    }
+    return multiByte;
+}
+
+bool HasHighByte(std::string_view line) {
+    return std::any_of(line.begin(), line.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The option digit a line starts (optionally after one space): "1. " or " 2.x" give 1 or 2;
+// 0 when the line starts no option.
+int OptionDigit(std::string_view line) {
+    if (!line.empty() && line.front() == ' ') {
+        line.remove_prefix(1);
+    }
+    return line.size() >= 2 && IsDigit(line[0]) && line[1] == '.' ? line[0] - '0' : 0;
+}
+
+// Follows one question block at a time and reports what its shape lacks.
+class TBlockChecker {
+public:
+    explicit TBlockChecker(std::vector<TBankProblem>& problems) : Problems(problems) {}
+
+    void Header(std::int32_t line, std::string_view text, std::int32_t ordinal) {
+        Finish();
+        HeaderLine = line;
+        Ordinal = ordinal;
+        Phase = EPhase::Reference;
+        Wording = 0;
+        NextOption = 1;
+
+        const bool grammar = text.size() >= 4 && IsDigit(text.back());
+        if (!grammar) {
+            Report(line, "header " + Quote(text) +
+                             " is not \"#\", the question number, one separator character and "
+                             "the answer digit");
+            return;
+        }
+        const char answer = text.back();
+        if (answer < '1' || answer > '3') {
+            Report(line, std::string("correct answer ") + answer + " is not 1, 2 or 3");
+        }
+        const std::string_view number = text.substr(1, text.size() - 3);
+        if (number != std::to_string(ordinal)) {
+            Report(line, "question number " + Quote(number) + " where " +
+                             std::to_string(ordinal) + " was expected");
+        }
+    }
+
+    void Line(std::int32_t line, std::string_view text) {
+        const char first = text.empty() ? '\0' : text.front();
+        switch (Phase) {
+            case EPhase::BeforeFirstHeader:
+                Report(line, "line before the first question header");
+                break;
+            case EPhase::Reference:
+                if (first == '\\') {
+                    Phase = EPhase::Wording;
+                } else {
+                    Report(HeaderLine, Question() + " has no reference line after its header");
+                    Phase = EPhase::Wording;
+                    Line(line, text);
+                }
+                break;
+            case EPhase::Wording:
+                if (first == '*') {
+                    if (Wording == 0) {
+                        Report(line, Question() + " has no wording before its asterisk line");
+                    }
+                    Phase = EPhase::Options;
+                    FirstAfterAsterisk = true;
+                } else if (first == '\\') {
+                    Report(line, "second reference line in " + Question());
+                } else {
+                    ++Wording;
+                }
+                break;
+            case EPhase::Options:
+                if (first == '*') {
+                    Report(line, "second asterisk line in " + Question());
+                } else if (first == '\\') {
+                    Report(line, "reference line among the options of " + Question());
+                } else if (const int digit = OptionDigit(text); digit == NextOption && digit <= 3) {
+                    ++NextOption;
+                } else if (digit != 0) {
+                    Report(line, NextOption > 3 ? "option " + std::to_string(digit) +
+                                                      " after the third option"
+                                                : "option " + std::to_string(digit) +
+                                                      " where option " +
+                                                      std::to_string(NextOption) + " belongs");
+                } else if (FirstAfterAsterisk) {
+                    Report(line, "the line after the asterisk line does not begin option 1");
+                }
+                FirstAfterAsterisk = false;
+                break;
+        }
+    }
+
+    // Reports what the last block never got; call after the last line.
+    void Finish() {
+        switch (Phase) {
+            case EPhase::BeforeFirstHeader:
+                return;
+            case EPhase::Reference:
+                Report(HeaderLine, Question() + " has no reference line after its header");
+                [[fallthrough]];
+            case EPhase::Wording:
+                Report(HeaderLine, Question() + " has no asterisk line");
+                break;
+            case EPhase::Options: {
+                const int found = NextOption - 1;
+                if (found < 3) {
+                    Report(HeaderLine, Question() + " has " + std::to_string(found) +
+                                           " of its options 1., 2., 3.");
+                }
+                break;
+            }
+        }
+        Phase = EPhase::BeforeFirstHeader;
+    }
+
+private:
+    enum class EPhase { BeforeFirstHeader, Reference, Wording, Options };
+
+    std::string Question() const { return "question " + std::to_string(Ordinal); }
+    void Report(std::int32_t line, std::string message) {
+        Problems.push_back({line, std::move(message)});
+    }
+
+    std::vector<TBankProblem>& Problems;
+    EPhase Phase = EPhase::BeforeFirstHeader;
+    std::int32_t HeaderLine = 0;
+    std::int32_t Ordinal = 0;
+    std::int32_t Wording = 0;
+    int NextOption = 1;
+    bool FirstAfterAsterisk = false;
+};
+
+void CheckCharacters(std::int32_t line, std::string_view text,
+                     std::vector<TBankProblem>& problems) {
+    if (text.empty()) {
+        problems.push_back({line, "empty line"});
+        return;
+    }
+    if (text.size() > kMaxBankLineLength) {
+        problems.push_back({line, "line of " + std::to_string(text.size()) +
+                                      " characters, more than " +
+                                      std::to_string(kMaxBankLineLength)});
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const std::string column = " at column " + std::to_string(i + 1);
+        if (byte == 0x98) {
+            problems.push_back({line, "byte 0x98" + column + " is no Windows-1251 character"});
+        } else if (byte == 0) {
+            problems.push_back({line, "NUL byte" + column});
+        } else if (byte < 0x20 || byte == 0x7F) {
+            problems.push_back({line, "control character " + Hex(byte) + column});
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitBankLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        if (end != std::string_view::npos && !line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    }
+    return lines;
+}
+
+std::int32_t CountQuestions(const std::vector<std::string_view>& lines) {
+    return static_cast<std::int32_t>(std::count_if(
+        lines.begin(), lines.end(), [](std::string_view l) { return l.starts_with('#'); }));
+}
+
+std::vector<TBankProblem> ValidateBank(std::string_view bytes, std::int32_t groupSize) {
+    std::vector<TBankProblem> problems;
+    if (bytes.starts_with(kByteOrderMark)) {
+        problems.push_back({1, "the file starts with a UTF-8 byte-order mark"});
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    const std::vector<std::string_view> lines = SplitBankLines(bytes);
+    if (lines.empty()) {
+        problems.push_back({1, "the bank is empty"});
+    }
+
+    // A whole file in UTF-8 gets one message: every length and character check would misread it.
+    std::vector<bool> utf8(lines.size());
+    std::int32_t firstUtf8 = 0;
+    bool allUtf8 = true;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        utf8[i] = IsUtf8Line(lines[i]);
+        firstUtf8 = firstUtf8 == 0 && utf8[i] ? static_cast<std::int32_t>(i + 1) : firstUtf8;
+        allUtf8 = allUtf8 && (utf8[i] || !HasHighByte(lines[i]));
+    }
+    if (firstUtf8 != 0 && allUtf8) {
+        problems.push_back({firstUtf8, "the text is UTF-8, not Windows-1251"});
+        return problems;
+    }
+
+    TBlockChecker blocks(problems);
+    std::int32_t ordinal = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto line = static_cast<std::int32_t>(i + 1);
+        if (utf8[i]) {
+            problems.push_back({line, "the line is UTF-8, not Windows-1251"});
+        } else {
+            CheckCharacters(line, lines[i], problems);
+        }
+        if (lines[i].starts_with('#')) {
+            blocks.Header(line, lines[i], ++ordinal);
+        } else {
+            blocks.Line(line, lines[i]);
+        }
+    }
+    blocks.Finish();
+
+    const std::int32_t needed = kTicketCount * groupSize - 2;
+    if (groupSize > 0 && ordinal < needed) {
+        problems.push_back({std::max<std::int32_t>(1, static_cast<std::int32_t>(lines.size())),
+                            std::to_string(ordinal) + " questions, fewer than the " +
+                                std::to_string(needed) + " that a group size of " +
+                                std::to_string(groupSize) + " needs"});
+    }
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const TBankProblem& a, const TBankProblem& b) { return a.Line < b.Line; });
+    return problems;
+}
+
+}  // namespace exam

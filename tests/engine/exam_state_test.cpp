@@ -1,0 +1,59 @@
+#include "exam_state.h"
+
+#include <gtest/gtest.h>
+
+namespace exam {
+namespace {
+
+TEST(RecordAnswer, LastAnswerWinsAndIsMarkedAgainstIt) {
+    TExamState state;
+    state.CurrentTicket = 4;
+    state.Tickets[4].CorrectAnswer = 3;
+
+    RecordAnswer(state, 3);
+    EXPECT_EQ(state.Tickets[4].GivenAnswer, 3);
+    EXPECT_EQ(state.Tickets[4].Mark, 0);
+
+    RecordAnswer(state, 4);
+    EXPECT_EQ(state.Tickets[4].GivenAnswer, 4);
+    EXPECT_EQ(state.Tickets[4].Mark, 9);
+    EXPECT_EQ(state.Tickets[3].GivenAnswer, 0) << "only the current ticket changes";
+}
+
+TEST(RecordAnswer, HeaderWithoutDigitCanNeverBeAnsweredRight) {
+    TExamState state;
+    state.CurrentTicket = 1;  // correct answer 0, as from a header ending in a letter
+    for (std::int32_t value = 1; value <= 9; ++value) {
+        RecordAnswer(state, value);
+        EXPECT_EQ(state.Tickets[1].Mark, 9) << value;
+    }
+}
+
+TEST(RecordAnswer, IgnoredWhileNoTicketIsCurrent) {
+    TExamState state;  // title screen
+    RecordAnswer(state, 2);
+    EXPECT_EQ(state.Tickets[0].GivenAnswer, 0);
+}
+
+TEST(CountCorrect, ComparesGivenWithCorrectAnswerOnly) {
+    TExamState state;
+    for (std::int32_t n = 1; n <= kTicketCount; ++n) {
+        state.Tickets[n].CorrectAnswer = 1 + n % 3;
+        state.Tickets[n].GivenAnswer = 1 + n % 3;
+        state.Tickets[n].Mark = 9;  // not consulted
+    }
+    EXPECT_EQ(CountCorrect(state), 15);
+
+    state.Tickets[7].CorrectAnswer = 0;  // unanswerable ticket
+    state.Tickets[8].GivenAnswer = 0;    // never answered
+    EXPECT_EQ(CountCorrect(state), 13);
+}
+
+TEST(CountCorrect, FreshStateCountsUnansweredTicketsAsEqual) {
+    // Both fields are still 0 before any ticket is shown; the report only runs after all
+    // fifteen were shown, so this is what the arithmetic gives, not a case a candidate meets.
+    EXPECT_EQ(CountCorrect(TExamState{}), 15);
+}
+
+}  // namespace
+}  // namespace exam
