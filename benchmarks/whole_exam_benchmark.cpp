@@ -28,7 +28,8 @@ std::vector<std::string> SyntheticBank() {
         lines.push_back("*");
         lines.push_back("1. \xCF\xE5\xF0\xE5\xEC\xE5\xED\xED\xFB\xE9");
         lines.push_back("2. \xCF\xEE\xF1\xF2\xEE\xFF\xED\xED\xFB\xE9");
-        lines.push_back("   \xEE\xE1\xF0\xE0\xF2\xED\xEE\xE9 \xEF\xEE\xEB\xFF\xF0\xED\xEE\xF1\xF2\xE8");
+        lines.push_back(
+            "   \xEE\xE1\xF0\xE0\xF2\xED\xEE\xE9 \xEF\xEE\xEB\xFF\xF0\xED\xEE\xF1\xF2\xE8");
         lines.push_back("3. \xCB\xFE\xE1\xEE\xE9");
     }
     return lines;
@@ -45,14 +46,15 @@ void WholeExam(benchmark::State& bench) {
     for (auto _ : bench) {
         exam::TExamState state;
         exam::TRandom random;
-        exam::Seed(random, [&] { return exam::TUtcTimeOfDay{12, 0, 0, int(millisecond++ % 1000)}; });
+        exam::Seed(random, [&] {
+            return exam::TUtcTimeOfDay{12, 0, 0, int(millisecond++ % 1000)};
+        });
         exam::DrawTickets(state, profile, random);
         std::size_t shown = 0;
         for (std::int32_t n = 1; n <= exam::kTicketCount; ++n) {
             state.CurrentTicket = n;
-            exam::ExtractQuestion(profile.Bank, profile.LineCount,
-                                  state.Tickets[n].QuestionNumber, state,
-                                  [&](std::string_view line) { shown += line.size(); });
+            exam::ExtractQuestion(profile.Bank, profile.LineCount, state.Tickets[n].QuestionNumber,
+                                  state, [&](std::string_view line) { shown += line.size(); });
             exam::RecordAnswer(state, 1 + n % 3);
         }
         const exam::TResultsReport report = exam::FormatResults(state);

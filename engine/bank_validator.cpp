@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string Quote(std::string_view cp1251) { return "\"" + Cp1251ToUtf8(cp1251) + "\""; }
+std::string Quote(std::string_view cp1251) {
+    return "\"" + Cp1251ToUtf8(cp1251) + "\"";
+}
 
 std::string Hex(unsigned char byte) {
     char text[8];
@@ -32,8 +34,10 @@ bool IsUtf8Line(std::string_view line) {
             ++i;
             continue;
         }
-        const std::size_t length = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3
-                                 : (b & 0xF8) == 0xF0 ? 4 : 0;
+        const std::size_t length = (b & 0xE0) == 0xC0   ? 2
+                                   : (b & 0xF0) == 0xE0 ? 3
+                                   : (b & 0xF8) == 0xF0 ? 4
+                                                        : 0;
         if (length == 0 || b == 0xC0 || b == 0xC1 || i + length > line.size()) {
             return false;
         }
@@ -53,7 +57,9 @@ bool HasHighByte(std::string_view line) {
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The option digit a line starts (optionally after one space): "1. " or " 2.x" give 1 or 2;
 // 0 when the line starts no option.
@@ -90,8 +96,8 @@ public:
         }
         const std::string_view number = text.substr(1, text.size() - 3);
         if (number != std::to_string(ordinal)) {
-            Report(line, "question number " + Quote(number) + " where " +
-                             std::to_string(ordinal) + " was expected");
+            Report(line, "question number " + Quote(number) + " where " + std::to_string(ordinal) +
+                             " was expected");
         }
     }
 
@@ -131,11 +137,10 @@ public:
                 } else if (const int digit = OptionDigit(text); digit == NextOption && digit <= 3) {
                     ++NextOption;
                 } else if (digit != 0) {
-                    Report(line, NextOption > 3 ? "option " + std::to_string(digit) +
-                                                      " after the third option"
-                                                : "option " + std::to_string(digit) +
-                                                      " where option " +
-                                                      std::to_string(NextOption) + " belongs");
+                    Report(line, NextOption > 3
+                                     ? "option " + std::to_string(digit) + " after the third option"
+                                     : "option " + std::to_string(digit) + " where option " +
+                                           std::to_string(NextOption) + " belongs");
                 } else if (FirstAfterAsterisk) {
                     Report(line, "the line after the asterisk line does not begin option 1");
                 }

@@ -9,8 +9,8 @@
 
 namespace exam {
 
-inline constexpr std::int32_t kTicketCount = 15;  // tickets per exam, numbered 1..15
-inline constexpr std::int32_t kGroupCount = 15;   // question groups of a bank, numbered 0..14
+inline constexpr std::int32_t kTicketCount = 15;       // tickets per exam, numbered 1..15
+inline constexpr std::int32_t kGroupCount = 15;        // question groups of a bank, numbered 0..14
 inline constexpr std::size_t kQuestionCodeLength = 6;  // characters kept of a question code
 
 struct TTicket {
@@ -30,7 +30,9 @@ struct TExamState {
 };
 
 // True while a ticket (1..15) is current, that is, the tickets' fields may be written.
-constexpr bool IsTicketNumber(std::int32_t n) { return n >= 1 && n <= kTicketCount; }
+constexpr bool IsTicketNumber(std::int32_t n) {
+    return n >= 1 && n <= kTicketCount;
+}
 
 // Stores an accepted answer (the caller has checked 1..9) on the current ticket and marks it
 // 0 when it equals the correct answer, 9 otherwise; a later call on the same ticket wins.

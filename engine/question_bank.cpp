@@ -23,8 +23,8 @@ std::int32_t AnswerDigit(std::string_view header) {
 void ExtractQuestion(const TQuestionBank& bank, std::int32_t lineCount, std::int32_t number,
                      TExamState& state, const TLineSink& sink) {
     // A line count beyond the table's end would read past it; scan what exists.
-    const auto last = std::min<std::size_t>(static_cast<std::size_t>(std::max(lineCount, 0)),
-                                            bank.size());
+    const auto last =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(lineCount, 0)), bank.size());
     std::int32_t headers = 0;
     for (std::size_t j = 0; j < last; ++j) {
         const std::string_view line = bank[j];

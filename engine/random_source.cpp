@@ -21,7 +21,9 @@ std::uint32_t SeedFromTime(const TUtcTimeOfDay& time) {
                                       time.Millisecond);
 }
 
-void Seed(TRandom& random, const TUtcClock& clock) { random.SeedValue = SeedFromTime(clock()); }
+void Seed(TRandom& random, const TUtcClock& clock) {
+    random.SeedValue = SeedFromTime(clock());
+}
 
 std::int32_t Random(TRandom& random, std::int32_t n) {
     random.SeedValue = random.SeedValue * 134775813u + 1u;  // wraps modulo 2^32

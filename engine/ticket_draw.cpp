@@ -18,7 +18,7 @@ constexpr std::int32_t kRepeatOrFree = 9;  // a repeated draw in A, a group nobo
 }  // namespace
 
 void DrawTickets(TExamState& state, const TExamProfile& profile, TRandom& random) {
-    std::array<TEntry, kGroupCount> drawn{};  // A
+    std::array<TEntry, kGroupCount> drawn{};   // A
     std::array<TEntry, kGroupCount> groups{};  // B
     for (std::int32_t k = 0; k < kGroupCount; ++k) {
         groups[k] = {k, kInOrder};

@@ -16,7 +16,8 @@ std::string GoodBank(int questions) {
     for (int q = 1; q <= questions; ++q) {
         bank += "#" + std::to_string(q) + "." + std::to_string(1 + q % 3) + "\n";
         bank += Utf8ToCp1251("\\ГОСТ 5264-80 п.1\n Вопрос о сварке?\n*\n");
-        bank += Utf8ToCp1251(q % 2 ? "1. Да\n2. Нет\n3. Иногда\n" : " 1. Да\n 2. Нет\n 3. Иногда\n");
+        bank +=
+            Utf8ToCp1251(q % 2 ? "1. Да\n2. Нет\n3. Иногда\n" : " 1. Да\n 2. Нет\n 3. Иногда\n");
     }
     return bank;
 }
@@ -71,42 +72,55 @@ TEST(ValidateBank, ReportsEachBadBankWithItsLine) {
         std::string Bytes;
         std::vector<std::string> Expected;
     } const cases[] = {
-        {"empty line", WithLine(good, 3, ""),
-         {"3: empty line"}},
-        {"over-long line", WithLine(good, 3, " " + std::string(80, 'x')),
+        {"empty line", WithLine(good, 3, ""), {"3: empty line"}},
+        {"over-long line",
+         WithLine(good, 3, " " + std::string(80, 'x')),
          {"3: line of 81 characters, more than 80"}},
         {"eighty characters is fine", WithLine(good, 3, " " + std::string(79, 'x')), {}},
-        {"header without separator", WithLine(good, 8, "#23"),
+        {"header without separator",
+         WithLine(good, 8, "#23"),
          {"8: header \"#23\" is not \"#\", the question number, one separator character and the "
           "answer digit"}},
-        {"header without digit", WithLine(good, 8, "#2.a"),
+        {"header without digit",
+         WithLine(good, 8, "#2.a"),
          {"8: header \"#2.a\" is not \"#\", the question number, one separator character and the "
           "answer digit"}},
         {"answer 4", WithLine(good, 8, "#2.4"), {"8: correct answer 4 is not 1, 2 or 3"}},
         {"answer 0", WithLine(good, 8, "#2.0"), {"8: correct answer 0 is not 1, 2 or 3"}},
-        {"numbers out of order", WithLine(good, 8, "#3.1"),
+        {"numbers out of order",
+         WithLine(good, 8, "#3.1"),
          {"8: question number \"3\" where 2 was expected"}},
-        {"no reference line", WithoutLine(good, 9),
+        {"no reference line",
+         WithoutLine(good, 9),
          {"8: question 2 has no reference line after its header"}},
         {"no asterisk line", WithoutLine(good, 11), {"8: question 2 has no asterisk line"}},
         {"two options", WithoutLine(good, 14), {"8: question 2 has 2 of its options 1., 2., 3."}},
-        {"options out of order", WithLine(good, 13, "3. Нет"),
+        {"options out of order",
+         WithLine(good, 13, "3. Нет"),
          {"13: option 3 where option 2 belongs", "14: option 3 where option 2 belongs",
           "8: question 2 has 1 of its options 1., 2., 3."}},
-        {"fourth option", WithLine(good, 14, " 3. Иногда\n 4. Никогда"),
+        {"fourth option",
+         WithLine(good, 14, " 3. Иногда\n 4. Никогда"),
          {"15: option 4 after the third option"}},
-        {"no option 1 after the asterisk", WithLine(good, 5, "Да"),
+        {"no option 1 after the asterisk",
+         WithLine(good, 5, "Да"),
          {"5: the line after the asterisk line does not begin option 1",
           "6: option 2 where option 1 belongs", "7: option 3 where option 1 belongs",
           "1: question 1 has 0 of its options 1., 2., 3."}},
-        {"line before the first header", Utf8ToCp1251("Вступление\n") + good,
+        {"line before the first header",
+         Utf8ToCp1251("Вступление\n") + good,
          {"1: line before the first question header"}},
-        {"byte 0x98", WithRawLine(good, 3, " a\x98"), {"3: byte 0x98 at column 3 is no Windows-1251 character"}},
+        {"byte 0x98",
+         WithRawLine(good, 3, " a\x98"),
+         {"3: byte 0x98 at column 3 is no Windows-1251 character"}},
         {"NUL byte", WithRawLine(good, 3, std::string(" a\0b", 4)), {"3: NUL byte at column 3"}},
         {"tab", WithLine(good, 3, " a\tb"), {"3: control character 0x09 at column 3"}},
         {"UTF-8 file", Cp1251ToUtf8(good), {"2: the text is UTF-8, not Windows-1251"}},
-        {"one UTF-8 line", WithRawLine(good, 10, " Вопрос"), {"10: the line is UTF-8, not Windows-1251"}},
-        {"byte-order mark", "\xEF\xBB\xBF" + good,
+        {"one UTF-8 line",
+         WithRawLine(good, 10, " Вопрос"),
+         {"10: the line is UTF-8, not Windows-1251"}},
+        {"byte-order mark",
+         "\xEF\xBB\xBF" + good,
          {"1: the file starts with a UTF-8 byte-order mark"}},
         {"empty file", "", {"1: the bank is empty"}},
     };

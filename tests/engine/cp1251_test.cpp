@@ -42,12 +42,16 @@ TEST(Cp1251, EveryByteDecodesAsTheSystemConverterDoes) {
 TEST(Cp1251, LiteralsAreConvertedWhileCompiling) {
     constexpr TCp1251Literal word = u8"Ёлка №1";
     static_assert(word.View().size() == 7, "one byte per character");
-    EXPECT_EQ(word.View(), "\xA8\xEB\xEA\xE0 \xB9" "1");
+    EXPECT_EQ(word.View(),
+              "\xA8\xEB\xEA\xE0 \xB9"
+              "1");
 }
 
 TEST(Cp1251, CharactersOutsideTheCodePageBecomeTheReplacement) {
-    EXPECT_EQ(Utf8ToCp1251("\xE2\x89\xA5" "5"), "?5");  // the sign >= is not in the code page
-    EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");               // cut sequence
+    EXPECT_EQ(Utf8ToCp1251("\xE2\x89\xA5"
+                           "5"),
+              "?5");                       // the sign >= is not in the code page
+    EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");  // cut sequence
     EXPECT_EQ(Utf8ToCp1251("\xF0\x9F\x98\x80", '#'), "#");
 }
 

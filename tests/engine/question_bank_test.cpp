@@ -68,8 +68,8 @@ TEST(ExtractQuestion, FirstQuestionHidesHeaderAndReference) {
     const TExtracted q = Extract(kBank, 1);
     EXPECT_EQ(q.CorrectAnswer, 3);
     EXPECT_EQ(q.Code, "1");
-    EXPECT_EQ(q.Lines, (std::vector<std::string>{" Какой документ выдают сварщику?", "",
-                                                 kSeparator, "", "1. Протокол", "2. Справку",
+    EXPECT_EQ(q.Lines, (std::vector<std::string>{" Какой документ выдают сварщику?", "", kSeparator,
+                                                 "", "1. Протокол", "2. Справку",
                                                  "3. Аттестационное удостоверение"}));
 }
 
@@ -93,10 +93,12 @@ TEST(ExtractQuestion, ShortLineCountScansOnlyThatManyLines) {
     TExamState state;
     state.CurrentTicket = 1;
     std::vector<std::string> shown;
-    ExtractQuestion(kBank.Table(), 10, 2, state, [&](std::string_view l) { shown.emplace_back(l); });
+    ExtractQuestion(kBank.Table(), 10, 2, state,
+                    [&](std::string_view l) { shown.emplace_back(l); });
     EXPECT_EQ(shown.size(), 1u) << "the block is cut after its first wording line";
     // A line count beyond the table never reads past its end.
-    ExtractQuestion(kBank.Table(), 1000, 2, state, [&](std::string_view l) { shown.emplace_back(l); });
+    ExtractQuestion(kBank.Table(), 1000, 2, state,
+                    [&](std::string_view l) { shown.emplace_back(l); });
     EXPECT_EQ(shown.size(), 10u);
 }
 
@@ -112,7 +114,7 @@ TEST(ExtractQuestion, NumberBeyondTheLastHeaderShowsNothingAndKeepsTheTicket) {
 
 TEST(ExtractQuestion, NumbersFollowHeaderOrderNotTheirWrittenNumbers) {
     const TBank bank = {"#77.2", "\\x", " a", "*", "1. a", "2. b", "3. c",
-                        "#5.X", "\\y", " b", "*", "1. a", "2. b", "3. c"};
+                        "#5.X",  "\\y", " b", "*", "1. a", "2. b", "3. c"};
     const TExtracted second = Extract(bank, 2);
     EXPECT_EQ(second.Code, "5");
     EXPECT_EQ(second.CorrectAnswer, 0) << "a header not ending in a digit gives 0";
@@ -125,9 +127,15 @@ TEST(QuestionCode, CutsToSixCharactersOfAnyScript) {
         const char* Code;
         std::int32_t Answer;
     } const cases[] = {
-        {"#1.3", "1", 3},          {"#243.2", "243", 2},       {"#100.2", "100", 2},
-        {"#1234567.1", "123456", 1}, {"#Вопрос7.2", "Вопрос", 2}, {"#АБ.1", "АБ", 1},
-        {"#.1", "", 1},            {"#1", "", 1},              {"", "", 0},
+        {"#1.3", "1", 3},
+        {"#243.2", "243", 2},
+        {"#100.2", "100", 2},
+        {"#1234567.1", "123456", 1},
+        {"#Вопрос7.2", "Вопрос", 2},
+        {"#АБ.1", "АБ", 1},
+        {"#.1", "", 1},
+        {"#1", "", 1},
+        {"", "", 0},
         {"#12.x", "12", 0},
     };
     for (const TCase& c : cases) {

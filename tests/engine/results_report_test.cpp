@@ -22,8 +22,8 @@ std::vector<std::string> Utf8Lines(const TResultsReport& report) {
 // correctly, the rest answered with a wrong digit.
 TExamState ExamWithRightAnswers(std::int32_t right) {
     TExamState state;
-    const char* codes[] = {"4", "125", "197", "43", "52", "154", "76", "138",
-                           "84", "162", "20", "187", "211", "188", "228"};
+    const char* codes[] = {"4",  "125", "197", "43",  "52",  "154", "76", "138",
+                           "84", "162", "20",  "187", "211", "188", "228"};
     for (std::int32_t n = 1; n <= kTicketCount; ++n) {
         TTicket& t = state.Tickets[n];
         t.CorrectAnswer = 1 + n % 3;
@@ -93,8 +93,8 @@ TEST(FormatResults, CodeFieldIsThirteenMinusTheCodeLength) {
     state.QuestionCodes[6] = Utf8ToCp1251("Вопрос");  // six characters, six bytes
     state.Tickets[1] = {0, 3, 2, 9};
     const std::vector<std::string> lines = Utf8Lines(FormatResults(state));
-    EXPECT_EQ(lines[6], "    1     " + std::string(11, ' ') + "4     " + "     3     " +
-                            "     2   неуд");
+    EXPECT_EQ(lines[6],
+              "    1     " + std::string(11, ' ') + "4     " + "     3     " + "     2   неуд");
     EXPECT_EQ(lines[7], "    2     " + std::string(9, ' ') + "20     " + "     3     " + "     3");
     EXPECT_EQ(lines[8], "    3     " + std::string(7, ' ') + "187     " + "     1     " + "     1");
     EXPECT_EQ(lines[9], "    4     " + std::string(13, ' ') + "     " + "     2     " + "     2");
@@ -104,7 +104,8 @@ TEST(FormatResults, CodeFieldIsThirteenMinusTheCodeLength) {
 
 TEST(FormatResults, TwelfthTicketRow) {
     const std::vector<std::string> lines = Utf8Lines(FormatResults(ExamWithRightAnswers(15)));
-    EXPECT_EQ(lines[17], "   12     " + std::string(7, ' ') + "187     " + "     1     " + "     1");
+    EXPECT_EQ(lines[17],
+              "   12     " + std::string(7, ' ') + "187     " + "     1     " + "     1");
 }
 
 TEST(FormatPercentage, AllSixteenValuesAndTheirAlignment) {

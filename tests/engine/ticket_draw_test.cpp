@@ -57,10 +57,10 @@ TEST(Seed, SystemClockGivesATimeOfDay) {
 }
 
 TEST(DrawTickets, SeedZeroForBothGroupSizes) {
-    EXPECT_EQ(DrawnNumbers(0, 16), (std::vector<std::int32_t>{4, 125, 197, 43, 52, 154, 76, 138,
-                                                               84, 162, 20, 102, 211, 188, 228}));
-    EXPECT_EQ(DrawnNumbers(0, 12), (std::vector<std::int32_t>{3, 94, 148, 32, 39, 115, 57, 103,
-                                                               63, 121, 15, 77, 158, 141, 171}));
+    EXPECT_EQ(DrawnNumbers(0, 16), (std::vector<std::int32_t>{4, 125, 197, 43, 52, 154, 76, 138, 84,
+                                                              162, 20, 102, 211, 188, 228}));
+    EXPECT_EQ(DrawnNumbers(0, 12), (std::vector<std::int32_t>{3, 94, 148, 32, 39, 115, 57, 103, 63,
+                                                              121, 15, 77, 158, 141, 171}));
 }
 
 // Over many seeds: fifteen distinct groups, numbers within the drawable range, never the last

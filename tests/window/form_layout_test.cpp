@@ -1,0 +1,93 @@
+#include "form_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace exam {
+namespace {
+
+using namespace factors;
+
+TEST(FormLayout, ScreenOf1024By768) {
+    EXPECT_EQ(WindowBounds(1024, 768), (TRect{10, 7, 973, 730}));
+}
+
+TEST(FormLayout, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(ClientControls(800, 705).MT.Top, 70);      // 70.5
+    EXPECT_EQ(ClientControls(800, 702).MT.Height, 526);  // 526.5
+    EXPECT_EQ(PanelControls(800, 83).B1.Height, 42);     // 41.5
+}
+
+TEST(FormLayout, StoredFactorsTipDecimalHalves) {
+    EXPECT_EQ(WindowBounds(1400, 1050).Height, 997) << "the double 0.95 lies below 0.95";
+    EXPECT_EQ(RoundProduct(850, kWindowOffset), 9) << "the offset factor lies above 0.01";
+    EXPECT_EQ(ClientControls(1295, 700).LT2.Left, 389) << "the extended 0.3 lies above 0.3";
+    EXPECT_EQ(PanelControls(1310, 80).B1.Width, 197) << "the extended 0.15 lies above 0.15";
+    EXPECT_EQ(PanelControls(1310, 80).B2.Width, 197);
+    // Products formed in double precision from the decimals give the smaller values.
+    EXPECT_EQ(std::nearbyint(1295 * 0.3), 388);
+    EXPECT_EQ(std::nearbyint(1310 * 0.15), 196);
+}
+
+TEST(FormLayout, PanelAndClientControls) {
+    EXPECT_EQ(PanelHeight(700), 84);
+    const TClientControls c = ClientControls(1000, 700);
+    EXPECT_EQ(c.LT2, (TRect{300, 7, 500, 70}));
+    EXPECT_EQ(c.MT, (TRect{10, 70, 950, 525}));
+    EXPECT_EQ(c.LT3, (TRect{50, 56, 150, 140}));
+    const TPanelControls p = PanelControls(1000, 84);
+    EXPECT_EQ(p.LT1, (TRect{50, 17, 300, 42}));
+    EXPECT_EQ(p.ET, (TRect{400, 17, 100, 42}));
+    EXPECT_EQ(p.B1, (TRect{600, 17, 150, 42}));
+    EXPECT_EQ(p.B2, (TRect{800, 17, 150, 42}));
+}
+
+// The same products in 80-bit extended arithmetic, where the platform has it.
+TEST(FormLayout, SweepAgreesWithExtendedArithmetic) {
+    if constexpr (std::numeric_limits<long double>::digits != 64) {
+        GTEST_SKIP() << "no 80-bit extended type here";
+    } else {
+        const auto extended = [](int size, long double factor) {
+            return static_cast<std::int32_t>(
+                std::nearbyintl(static_cast<long double>(size) * factor));
+        };
+        const long double offset =
+            static_cast<double>((1.0L - static_cast<long double>(0.95)) * 0.2L);
+        ASSERT_EQ(static_cast<double>(offset), 0.010000000000000009);
+        const struct {
+            TFactor Exact;
+            long double Extended;
+        } table[] = {
+            {kWindow95Double, static_cast<long double>(0.95)},
+            {kWindowOffset, offset},
+            {k0_01, 0.01L},
+            {k0_05, 0.05L},
+            {k0_08, 0.08L},
+            {k0_1, 0.1L},
+            {k0_12, 0.12L},
+            {k0_15, 0.15L},
+            {k0_2, 0.2L},
+            {k0_3, 0.3L},
+            {k0_4, 0.4L},
+            {k0_5, 0.5L},
+            {k0_6, 0.6L},
+            {k0_75, 0.75L},
+            {k0_8, 0.8L},
+            {k0_95, 0.95L},
+        };
+        for (const auto& f : table) {
+            for (int size = 0; size <= 20000; ++size) {
+                ASSERT_EQ(RoundProduct(size, f.Exact), extended(size, f.Extended))
+                    << size << " x " << static_cast<double>(f.Extended);
+            }
+            for (int size = 20000; size < 2'000'000'000; size += 999'983) {
+                ASSERT_EQ(RoundProduct(size, f.Exact), extended(size, f.Extended)) << size;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace exam

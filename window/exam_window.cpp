@@ -1,0 +1,273 @@
+#include "exam_window.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextCursor>
+
+#include "form_layout.h"
+#include "qt_text.h"
+
+namespace exam {
+
+namespace {
+
+const QColor kSilver(192, 192, 192);
+const QColor kWhite(255, 255, 255);
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+// Fonts are given as character heights in pixels; Qt scales them on high-density screens.
+QFont PixelFont(const char* family, int pixels, bool boldUnderlined = false) {
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixels);
+    font.setBold(boldUnderlined);
+    font.setUnderline(boldUnderlined);
+    return font;
+}
+
+void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void SetRect(QWidget* widget, const TRect& r) {
+    widget->setGeometry(r.Left, r.Top, r.Width, r.Height);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QFont& font, const QColor& colour) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    Paint(label, QPalette::WindowText, colour);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(PixelFont("Arial", 13));
+    button->setAutoDefault(false);  // Enter presses a button only while it has the focus
+    button->setDefault(false);
+    button->setAccessibleName(text);
+    return button;
+}
+
+}  // namespace
+
+TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcClock clock)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowStaysOnTopHint),
+      Flow(profile, state, random, *this, std::move(clock)) {
+    setObjectName(QStringLiteral("FT"));
+    setAutoFillBackground(true);
+    Paint(this, QPalette::Window, kSilver);
+    setFont(PixelFont("Times New Roman", 19));
+    resize(443, 299);  // design size; the layout replaces it at activation
+
+    LT2 = MakeLabel(this, "LT2", PixelFont("Arial", 16, true), kBlue);
+    LT2->setGeometry(112, 0, 4, 19);
+
+    PT = new QFrame(this);
+    PT->setObjectName(QStringLiteral("PT"));
+    PT->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PT->setAutoFillBackground(true);
+    Paint(PT, QPalette::Window, kSilver);
+    PT->setGeometry(0, height() - 50, width(), 50);
+
+    LT1 = MakeLabel(PT, "LT1", PixelFont("Arial", 16, true), kRed);
+    LT1->setGeometry(16, 8, 4, 19);
+
+    LT3 = MakeLabel(PT, "LT3", PixelFont("Times New Roman", 11), kBlue);
+    LT3->setText(QStringLiteral("ВЕЛТ-2005"));
+    LT3->setGeometry(8, 32, 58, 14);
+
+    B2 = MakeButton(PT, "B2", QStringLiteral("Конец"));
+    B2->setGeometry(344, 8, 75, 25);
+    B1 = MakeButton(PT, "B1", QStringLiteral("Дальше"));
+    B1->setGeometry(264, 8, 75, 25);
+
+    ET = new QLineEdit(PT);
+    ET->setObjectName(QStringLiteral("ET"));
+    ET->setGeometry(176, 8, 81, 29);
+    ET->setAccessibleName(QStringLiteral("Номер выбранного варианта ответа"));
+
+    MT = new QPlainTextEdit(this);
+    MT->setObjectName(QStringLiteral("MT"));
+    MT->setGeometry(0, 0, 427, 232);
+    MT->setReadOnly(true);
+    MT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MT->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Paint(MT, QPalette::Base, kWhite);
+    MT->setAccessibleName(QStringLiteral("Текст билета"));
+
+    // The panel (End, Next, the answer box) comes before the text area in tab order.
+    setTabOrder(B2, B1);
+    setTabOrder(B1, ET);
+    setTabOrder(ET, MT);
+
+    connect(B1, &QPushButton::clicked, this, [this] { B1Click(); });
+    connect(B2, &QPushButton::clicked, this, [this] { B2Click(); });
+    ET->installEventFilter(this);
+    B1->installEventFilter(this);
+    B2->installEventFilter(this);
+}
+
+bool TFT::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        FormActivate();  // the flow starts the exam on the first activation only
+    }
+    return QWidget::event(event);
+}
+
+bool TFT::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ET) {
+        return FilterAnswerKey(event);
+    }
+    if (watched == B1 || watched == B2) {
+        return PressFocusedButtonOnEnter(static_cast<QPushButton*>(watched), event);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TFT::FilterAnswerKey(QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // The character a key produces: Backspace, Enter and Escape by their codes, Ctrl with a
+    // letter as its control character (Ctrl+V is 22), everything else by its text. Keys that
+    // produce none (Delete, arrows, Home, End, Shift+Insert, Tab) edit the box unchecked.
+    char character = 0;
+    const bool control =
+        (key->modifiers() & Qt::ControlModifier) != 0 && (key->modifiers() & Qt::AltModifier) == 0;
+    if (key->key() == Qt::Key_Backspace) {
+        character = 8;
+    } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        character = 13;
+    } else if (key->key() == Qt::Key_Escape) {
+        character = 27;
+    } else if (control && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
+        character = static_cast<char>(key->key() - Qt::Key_A + 1);
+    } else if (!control && !key->text().isEmpty() && key->text().at(0).isPrint()) {
+        const std::string text = ToCp1251(key->text().left(1));
+        character = text.empty() ? '?' : text.front();
+    } else {
+        return false;
+    }
+    return !Flow.ETKeyPress(character);
+}
+
+bool TFT::PressFocusedButtonOnEnter(QPushButton* button, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || !button->hasFocus()) {
+        return false;
+    }
+    // A held Enter must not run on from the answer box through Next.
+    if (!key->isAutoRepeat()) {
+        button->click();
+    }
+    return true;
+}
+
+void TFT::LayoutForm() {
+    const QSize screenSize = screen()->geometry().size();
+    const TRect bounds = WindowBounds(screenSize.width(), screenSize.height());
+    // The bounds are the outer size; the frame and caption take their share of it.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setFixedSize(bounds.Width - frame.width(), bounds.Height - frame.height());
+    move(bounds.Left, bounds.Top);
+
+    const int cw = width();
+    const int ch = height();
+    const int panelHeight = PanelHeight(ch);
+    PT->setGeometry(0, ch - panelHeight, cw, panelHeight);
+    const TClientControls client = ClientControls(cw, ch);
+    SetRect(LT2, client.LT2);
+    SetRect(MT, client.MT);
+    SetRect(LT3, client.LT3);
+    const TPanelControls panel = PanelControls(PT->width(), PT->height());
+    SetRect(LT1, panel.LT1);
+    SetRect(ET, panel.ET);
+    SetRect(B1, panel.B1);
+    SetRect(B2, panel.B2);
+}
+
+void TFT::SetCaption(std::string_view caption) {
+    setWindowTitle(FromCp1251(caption));
+}
+
+void TFT::SetLabelText(ELabel label, std::string_view text) {
+    QLabel* target = label == ELabel::LT1 ? LT1 : LT2;
+    target->setText(FromCp1251(text));
+    target->adjustSize();  // the label takes its text's size where the layout put it
+}
+
+void TFT::SetVisible(EControl control, bool visible) {
+    QWidget* target = nullptr;
+    switch (control) {
+        case EControl::LT1:
+            target = LT1;
+            break;
+        case EControl::LT2:
+            target = LT2;
+            break;
+        case EControl::ET:
+            target = ET;
+            break;
+        case EControl::B1:
+            target = B1;
+            break;
+        case EControl::B2:
+            target = B2;
+            break;
+    }
+    target->setVisible(visible);
+}
+
+void TFT::SetFocus(EFocus control) {
+    (control == EFocus::ET ? static_cast<QWidget*>(ET) : B1)->setFocus();
+}
+
+void TFT::MakeTextAreaReadOnly() {
+    MT->setReadOnly(true);
+}
+
+void TFT::ClearTextArea() {
+    MT->clear();
+    LinesInMT = 0;
+}
+
+void TFT::AppendLine(std::string_view line) {
+    // appendPlainText would drop empty lines at the top of an empty area; the title starts
+    // with two of them.
+    QTextCursor cursor(MT->document());
+    cursor.movePosition(QTextCursor::End);
+    if (LinesInMT++ > 0) {
+        cursor.insertBlock();
+    }
+    cursor.insertText(FromCp1251(line));
+}
+
+std::string TFT::AnswerText() const {
+    return ToCp1251(ET->text());
+}
+
+void TFT::SetAnswerText(std::string_view text) {
+    ET->setText(FromCp1251(text));
+}
+
+void TFT::CloseWindow() {
+    close();
+}
+
+}  // namespace exam
