@@ -45,6 +45,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QFont& font, const QC
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // text starts at the label's corner
     Paint(label, QPalette::WindowText, colour);
     return label;
 }
