@@ -1,0 +1,65 @@
+#include "bank_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+#include "bank_validator.h"
+#include "messages.h"
+
+namespace examtool {
+
+namespace {
+
+struct TFileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+std::string CannotRead(std::string_view path, int error) {
+    return "cannot read " + Printable(path) + ": " + std::generic_category().message(error);
+}
+
+}  // namespace
+
+std::string ReadBankFile(std::string_view path) {
+    const std::string name(path);
+    errno = 0;
+    const std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(name.c_str(), "rb"));
+    if (!file) {
+        throw TToolError(CannotRead(path, errno != 0 ? errno : EIO));
+    }
+    std::string bytes;
+    char buffer[1 << 16];
+    while (!std::feof(file.get())) {
+        errno = 0;
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+        if (std::ferror(file.get())) {
+            throw TToolError(CannotRead(path, errno != 0 ? errno : EIO));
+        }
+        if (bytes.size() + got > kMaxBankFileSize) {
+            throw TToolError(Printable(path) + " is larger than " +
+                             std::to_string(kMaxBankFileSize >> 20) + " MiB, more than any bank");
+        }
+        bytes.append(buffer, got);
+    }
+    return bytes;
+}
+
+void RequireValidBank(std::string_view path, std::string_view bytes, std::int32_t groupSize) {
+    const std::vector<exam::TBankProblem> problems = exam::ValidateBank(bytes, groupSize);
+    if (problems.empty()) {
+        return;
+    }
+    const exam::TBankProblem& first = problems.front();
+    const std::string more = problems.size() == 1
+                                 ? std::string()
+                                 : "and " + std::to_string(problems.size() - 1) + " more " +
+                                       (problems.size() == 2 ? "problem" : "problems") + ", ";
+    throw TToolError(Printable(path) + " is not a valid bank: line " + std::to_string(first.Line) +
+                         ": " + Printable(first.Message) + " (" + more + "see examtool check)",
+                     kExitBankProblems);
+}
+
+}  // namespace examtool

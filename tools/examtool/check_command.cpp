@@ -1,0 +1,70 @@
+// examtool check FILE [--group-size K]: the bank validator on one file.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "argument_values.h"
+#include "bank_file.h"
+#include "bank_validator.h"
+#include "commands.h"
+
+namespace examtool {
+
+namespace {
+
+constexpr std::array<std::string_view, 1> kOptions = {"group-size"};
+constexpr std::array<std::string_view, 1> kPositionals = {"FILE"};
+
+TCommandResult RunCheck(const TArguments& arguments) {
+    ExpectPositionals(arguments, kPositionals);
+    const std::optional<std::int32_t> groupSize = OptionalGroupSize(arguments);
+    const std::string_view path = arguments.Positionals[0];
+    const std::string bytes = ReadBankFile(path);
+    const std::vector<exam::TBankProblem> problems =
+        exam::ValidateBank(bytes, groupSize.value_or(0));
+
+    const std::string name = Printable(path);
+    TCommandResult result;
+    for (const exam::TBankProblem& problem : problems) {
+        result.Output +=
+            name + ":" + std::to_string(problem.Line) + ": " + Printable(problem.Message) + "\n";
+    }
+    if (!problems.empty()) {
+        result.ExitStatus = kExitBankProblems;
+        return result;
+    }
+
+    const std::vector<std::string_view> lines = exam::SplitBankLines(bytes);
+    result.Output = name + ": " + std::to_string(lines.size()) + " lines, " +
+                    std::to_string(exam::CountQuestions(lines)) + " questions";
+    if (groupSize) {
+        result.Output += " (group size " + std::to_string(*groupSize) + " needs " +
+                         std::to_string(exam::kTicketCount * *groupSize - 2) + ")";
+    }
+    result.Output += ", no problems\n";
+    return result;
+}
+
+}  // namespace
+
+const TCommand& CheckCommand() {
+    static const TCommand command{
+        "check",
+        "FILE [--group-size K]",
+        "validate a bank file",
+        "Checks a bank file (Windows-1251) against the bank format and prints each\n"
+        "problem as FILE:LINE: message, in line order. Without problems it prints one\n"
+        "line with the numbers of lines and questions.\n"
+        "\n"
+        "  --group-size K   also check that the bank holds the 15 * K - 2 questions an\n"
+        "                   exam with K questions per group can ask for (K is 16 in\n"
+        "                   Varnel, 12 in Dostrik)\n",
+        kOptions,
+        RunCheck,
+    };
+    return command;
+}
+
+}  // namespace examtool

@@ -1,0 +1,61 @@
+// examtool show FILE N: one question as its ticket shows it.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "argument_values.h"
+#include "bank_file.h"
+#include "bank_validator.h"
+#include "commands.h"
+#include "cp1251.h"
+#include "question_bank.h"
+
+namespace examtool {
+
+namespace {
+
+constexpr std::array<std::string_view, 2> kPositionals = {"FILE", "N"};
+
+TCommandResult RunShow(const TArguments& arguments) {
+    ExpectPositionals(arguments, kPositionals);
+    const std::string_view path = arguments.Positionals[0];
+    const std::int32_t number = QuestionNumber(arguments.Positionals[1]);
+    const std::string bytes = ReadBankFile(path);
+    RequireValidBank(path, bytes);
+
+    const std::vector<std::string_view> lines = exam::SplitBankLines(bytes);
+    const std::int32_t questions = exam::CountQuestions(lines);
+    if (number > questions) {
+        throw TToolError(Printable(path) + " holds questions 1 to " + std::to_string(questions) +
+                         ", not " + std::to_string(number));
+    }
+
+    TCommandResult result;
+    exam::TExamState state;
+    state.CurrentTicket = 1;
+    exam::ExtractQuestion(
+        exam::TQuestionBank(lines), static_cast<std::int32_t>(lines.size()), number, state,
+        [&](std::string_view line) { result.Output += exam::Cp1251ToUtf8(line) + "\n"; });
+    result.Output += "code: " + exam::Cp1251ToUtf8(state.QuestionCodes[1]) + "\n";
+    result.Output += "answer: " + std::to_string(state.Tickets[1].CorrectAnswer) + "\n";
+    return result;
+}
+
+}  // namespace
+
+const TCommand& ShowCommand() {
+    static const TCommand command{
+        "show",
+        "FILE N",
+        "question N as its ticket shows it",
+        "Prints the lines that the ticket of question N (counted by header lines from 1)\n"
+        "shows, exactly, then \"code: C\" with the question code of the results table and\n"
+        "\"answer: D\" with the correct answer. The bank must be valid.\n",
+        {},
+        RunShow,
+    };
+    return command;
+}
+
+}  // namespace examtool
