@@ -9,24 +9,19 @@
 
 namespace exam {
 
-namespace {
-
-// The toolkit's own texts a candidate can meet (the answer box's context menu) in Russian,
-// whatever the machine's locale.
-void LoadRussianToolkitTexts(QApplication& app, QTranslator& translator) {
+bool LoadRussianToolkitTexts(QApplication& app, QTranslator& translator) {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    if (translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        app.installTranslator(&translator);
+    if (!translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return false;
     }
+    return app.installTranslator(&translator);
 }
-
-}  // namespace
 
 int RunExamProgram(int argc, char** argv, const TExamProfile& profile) {
     QApplication app(argc, argv);  // the toolkit's platform arguments only
     QTranslator translator;
-    LoadRussianToolkitTexts(app, translator);
+    LoadRussianToolkitTexts(app, translator);  // without them the menu stays in English
 
     TExamState state;
     TRandom random;

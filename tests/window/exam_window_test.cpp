@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTranslator>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "cp1251.h"
+#include "exam_program.h"
 #include "form_layout.h"
 
 namespace exam {
@@ -234,6 +236,15 @@ TEST_F(TWindowTest, ActivatingAgainStartsNoNewExam) {
     EXPECT_EQ(State.CurrentTicket, 1);
     EXPECT_EQ(State.Tickets[1].QuestionNumber, first);
     EXPECT_EQ(LT2(), QStringLiteral("БИЛЕТ    1"));
+}
+
+TEST(RussianToolkitTexts, ContextMenuOfTheAnswerBoxIsRussian) {
+    QTranslator translator;
+    ASSERT_TRUE(LoadRussianToolkitTexts(*qApp, translator));
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste").remove('&'),
+              QStringLiteral("Вставить"));
+    EXPECT_NE(QCoreApplication::translate("QLineEdit", "Select All"), QStringLiteral("Select All"));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 }  // namespace
