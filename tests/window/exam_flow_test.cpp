@@ -6,32 +6,22 @@
 #include <vector>
 
 #include "cp1251.h"
+#include "numbered_bank.h"
 #include "recording_view.h"
 
 namespace exam {
 namespace {
 
-// A bank of 243 questions whose wording names the question ("Вопрос 125") and whose correct
-// answer is 1 + number % 3.
+// The flow over the numbered bank, its clock at midnight.
 class TFlowTest : public ::testing::Test {
 protected:
     TFlowTest() {
-        for (int q = 1; q <= 243; ++q) {
-            Storage.push_back("#" + std::to_string(q) + "." + std::to_string(1 + q % 3));
-            Storage.push_back(Utf8ToCp1251("\\ОТУ 3-01 п.1"));
-            Storage.push_back(Utf8ToCp1251(" Вопрос " + std::to_string(q)));
-            Storage.push_back("*");
-            Storage.push_back(Utf8ToCp1251("1. Да"));
-            Storage.push_back(Utf8ToCp1251("2. Нет"));
-            Storage.push_back(Utf8ToCp1251("3. Не знаю"));
-        }
-        Table.assign(Storage.begin(), Storage.end());
         Profile.Caption = Caption.View();
         Profile.TitleLines = {Title1.View(), Title2.View(), Title3.View(), Title4.View(),
                               Title5.View()};
         Profile.GroupSize = 16;
-        Profile.LineCount = static_cast<std::int32_t>(Table.size());
-        Profile.Bank = Table;
+        Profile.LineCount = Bank.LineCount();
+        Profile.Bank = Bank.Table();
     }
 
     void Start() { Flow.FormActivate(); }
@@ -55,8 +45,7 @@ protected:
     static constexpr TCp1251Literal Title4 = u8"СВАРКА";
     static constexpr TCp1251Literal Title5 = u8"Уровень: I";
 
-    std::vector<std::string> Storage;
-    std::vector<std::string_view> Table;
+    TNumberedBank Bank;
     TExamProfile Profile;
     TExamState State;
     TRandom Random{12345};

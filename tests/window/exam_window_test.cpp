@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTranslator>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include <memory>
 #include <string>
@@ -22,29 +22,20 @@
 #include "cp1251.h"
 #include "exam_program.h"
 #include "form_layout.h"
+#include "numbered_bank.h"
 
 namespace exam {
 namespace {
 
-// The real window over a bank of 243 seven-line questions ("Вопрос N"), started at midnight.
+// The real window over the numbered bank, started at midnight.
 class TWindowTest : public ::testing::Test {
 protected:
     TWindowTest() {
-        for (int q = 1; q <= 243; ++q) {
-            Storage.push_back("#" + std::to_string(q) + "." + std::to_string(1 + q % 3));
-            Storage.push_back("\\X 1");
-            Storage.push_back(Utf8ToCp1251(" Вопрос " + std::to_string(q)));
-            Storage.push_back("*");
-            Storage.push_back(Utf8ToCp1251("1. Да"));
-            Storage.push_back(Utf8ToCp1251("2. Нет"));
-            Storage.push_back(Utf8ToCp1251("3. Не знаю"));
-        }
-        Table.assign(Storage.begin(), Storage.end());
         Profile.Caption = Caption.View();
         Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
         Profile.GroupSize = 16;
-        Profile.LineCount = static_cast<std::int32_t>(Table.size());
-        Profile.Bank = Table;
+        Profile.LineCount = Bank.LineCount();
+        Profile.Bank = Bank.Table();
         Window = std::make_unique<TFT>(Profile, State, Random, [] {
             return TUtcTimeOfDay{0, 0, 0, 0};
         });
@@ -76,8 +67,7 @@ protected:
 
     static constexpr TCp1251Literal Caption = u8"СОСУДЫ  (ЭКЗАМЕН)";
     static constexpr TCp1251Literal Title = u8"  РУЧНАЯ ДУГОВАЯ СВАРКА";
-    std::vector<std::string> Storage;
-    std::vector<std::string_view> Table;
+    TNumberedBank Bank;
     TExamProfile Profile;
     TExamState State;
     TRandom Random;
@@ -249,12 +239,3 @@ TEST(RussianToolkitTexts, ContextMenuOfTheAnswerBoxIsRussian) {
 
 }  // namespace
 }  // namespace exam
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
