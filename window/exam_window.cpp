@@ -102,7 +102,7 @@ TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcCl
     MT = new QPlainTextEdit(this);
     MT->setObjectName(QStringLiteral("MT"));
     MT->setGeometry(0, 0, 427, 232);
-    MT->setReadOnly(true);
+    MakeTextAreaReadOnly();
     MT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MT->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Paint(MT, QPalette::Base, kWhite);
@@ -241,6 +241,8 @@ void TFT::SetFocus(EFocus control) {
 
 void TFT::MakeTextAreaReadOnly() {
     MT->setReadOnly(true);
+    // A screen reader's user walks the question text with the keyboard caret.
+    MT->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 void TFT::ClearTextArea() {

@@ -117,6 +117,8 @@ TEST_F(TWindowTest, ControlsWithTheirFixedProperties) {
     EXPECT_EQ(ET()->font().pixelSize(), 19);
 
     EXPECT_TRUE(MT()->isReadOnly());
+    EXPECT_TRUE(MT()->textInteractionFlags() & Qt::TextSelectableByKeyboard)
+        << "the text can be read with the keyboard caret";
     EXPECT_EQ(MT()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(MT()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     const Qt::WindowFlags flags = Window->windowFlags();
