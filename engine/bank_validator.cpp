@@ -83,7 +83,9 @@ public:
         Wording = 0;
         NextOption = 1;
 
-        const bool grammar = text.size() >= 4 && IsDigit(text.back());
+        // A digit cannot separate: "#113" is far likelier a typo of "#11.3" or "#1.3".
+        const bool grammar =
+            text.size() >= 4 && IsDigit(text.back()) && !IsDigit(text[text.size() - 2]);
         if (!grammar) {
             Report(line, "header " + Quote(text) +
                              " is not \"#\", the question number, one separator character and "

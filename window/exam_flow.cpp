@@ -61,6 +61,9 @@ void TExamFlow::ShowTitle() {
 }
 
 void TExamFlow::B1Click() {
+    if (!Activated) {
+        return;  // a press that beats the first activation would skip the title and the draw
+    }
     if (State.CurrentTicket <= kTicketCount - 1) {
         ShowTicket();
     } else {
@@ -90,6 +93,9 @@ void TExamFlow::ShowTicket() {
 }
 
 bool TExamFlow::ETKeyPress(char key) {
+    if (!Activated) {
+        return false;
+    }
     bool passes = false;
     if (key == kBackspace) {
         passes = true;

@@ -25,6 +25,7 @@ public:
     // Later activations (returning from another program) change nothing.
     void FormActivate();
     // Next: the next ticket, or after the fifteenth the results (again on every press).
+    // Before the first activation there is no exam yet, and Next and typed keys do nothing.
     void B1Click();
     // End: closes the window.
     void B2Click();

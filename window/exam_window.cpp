@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QTextCursor>
 
+#include <optional>
+
 #include "form_layout.h"
 #include "qt_text.h"
 
@@ -70,7 +72,9 @@ TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcCl
     setAutoFillBackground(true);
     Paint(this, QPalette::Window, kSilver);
     setFont(PixelFont("Times New Roman", 19));
-    resize(443, 299);  // design size; the layout replaces it at activation
+    // Design size, fixed and centred on the screen; the layout replaces both at activation.
+    setFixedSize(443, 299);
+    move(screen()->geometry().center() - rect().center());
 
     LT2 = MakeLabel(this, "LT2", PixelFont("Arial", 16, true), kBlue);
     LT2->setGeometry(112, 0, 4, 19);
@@ -98,6 +102,8 @@ TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcCl
     ET->setObjectName(QStringLiteral("ET"));
     ET->setGeometry(176, 8, 81, 29);
     ET->setAccessibleName(QStringLiteral("Номер выбранного варианта ответа"));
+    // Composed input would bypass the key filter; answers are digits anyway.
+    ET->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     MT = new QPlainTextEdit(this);
     MT->setObjectName(QStringLiteral("MT"));
@@ -106,7 +112,7 @@ TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcCl
     MT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MT->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Paint(MT, QPalette::Base, kWhite);
-    MT->setAccessibleName(QStringLiteral("Текст билета"));
+    MT->setAccessibleName(QStringLiteral("Текст экзамена"));
 
     // The panel (End, Next, the answer box) comes before the text area in tab order.
     setTabOrder(B2, B1);
@@ -141,28 +147,53 @@ bool TFT::FilterAnswerKey(QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    // The character a key produces: Backspace, Enter and Escape by their codes, Ctrl with a
-    // letter as its control character (Ctrl+V is 22), everything else by its text. Keys that
-    // produce none (Delete, arrows, Home, End, Shift+Insert, Tab) edit the box unchecked.
-    char character = 0;
-    const bool control =
-        (key->modifiers() & Qt::ControlModifier) != 0 && (key->modifiers() & Qt::AltModifier) == 0;
-    if (key->key() == Qt::Key_Backspace) {
-        character = 8;
-    } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        character = 13;
-    } else if (key->key() == Qt::Key_Escape) {
-        character = 27;
-    } else if (control && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
-        character = static_cast<char>(key->key() - Qt::Key_A + 1);
-    } else if (!control && !key->text().isEmpty() && key->text().at(0).isPrint()) {
-        const std::string text = ToCp1251(key->text().left(1));
-        character = text.empty() ? '?' : text.front();
-    } else {
-        return false;
+    const std::optional<char> character = TypedCharacter(*static_cast<QKeyEvent*>(event));
+    if (!character) {
+        return false;  // Delete, arrows, Home, End, Shift+Insert, Tab: edit the box unchecked
     }
-    return !Flow.ETKeyPress(character);
+    return !Flow.ETKeyPress(*character);
+}
+
+std::optional<char> TypedCharacter(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    const int code = key.key();
+    // With Ctrl held, keys give their control characters: Ctrl+V is 22, Ctrl+Enter a line feed,
+    // Ctrl+Backspace DEL, Ctrl+[ Escape.
+    if (control) {
+        if (code >= Qt::Key_A && code <= Qt::Key_Z) {
+            return static_cast<char>(code - Qt::Key_A + 1);
+        }
+        switch (code) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return '\n';
+            case Qt::Key_Backspace:
+                return '\x7F';
+            case Qt::Key_BracketLeft:
+                return '\x1B';
+            default:
+                return std::nullopt;
+        }
+    }
+    switch (code) {
+        case Qt::Key_Backspace:
+            return '\b';
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return '\r';
+        case Qt::Key_Escape:
+            return '\x1B';
+        default:
+            break;
+    }
+    const QString text = key.text();
+    if (text.isEmpty() || (!text.at(0).isPrint() && !text.at(0).isSurrogate())) {
+        return std::nullopt;
+    }
+    // One Windows-1251 character, or '?' for anything else (which no answer accepts).
+    const std::string bytes = ToCp1251(text);
+    return bytes.size() == 1 ? bytes.front() : '?';
 }
 
 bool TFT::PressFocusedButtonOnEnter(QPushButton* button, QEvent* event) {
@@ -186,7 +217,7 @@ void TFT::LayoutForm() {
     // The bounds are the outer size; the frame and caption take their share of it.
     const QSize frame = frameGeometry().size() - geometry().size();
     setFixedSize(bounds.Width - frame.width(), bounds.Height - frame.height());
-    move(bounds.Left, bounds.Top);
+    move(screen()->geometry().topLeft() + QPoint(bounds.Left, bounds.Top));
 
     const int cw = width();
     const int ch = height();
@@ -211,6 +242,10 @@ void TFT::SetLabelText(ELabel label, std::string_view text) {
     QLabel* target = label == ELabel::LT1 ? LT1 : LT2;
     target->setText(FromCp1251(text));
     target->adjustSize();  // the label takes its text's size where the layout put it
+    if (label == ELabel::LT2) {
+        // A screen reader names the ticket along with the answer box it lands in.
+        ET->setAccessibleDescription(target->text());
+    }
 }
 
 void TFT::SetVisible(EControl control, bool visible) {

@@ -6,16 +6,23 @@
 
 #include <QWidget>
 
+#include <optional>
+
 #include "exam_flow.h"
 #include "exam_view.h"
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace exam {
+
+// The character a key press types into the answer box, as the flow sees it; none for keys that
+// only edit or move (Delete, arrows, Home, End, Shift+Insert, Tab).
+std::optional<char> TypedCharacter(const QKeyEvent& key);
 
 class TFT final : public QWidget, public IExamView {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cp1251.h"
+#include "question_bank.h"
 
 namespace exam {
 namespace {
@@ -100,6 +101,20 @@ TEST(FormatResults, CodeFieldIsThirteenMinusTheCodeLength) {
     EXPECT_EQ(lines[9], "    4     " + std::string(13, ' ') + "     " + "     2     " + "     2");
     EXPECT_EQ(lines[10], "    5      123456     " + std::string("     3     ") + "     3");
     EXPECT_EQ(lines[11], "    6      Вопрос     " + std::string("     1     ") + "     1");
+}
+
+TEST(FormatResults, HeaderWithoutDigitShowsZeroAndFails) {
+    TExamState state = ExamWithRightAnswers(15);
+    state.CurrentTicket = 3;
+    const std::string_view bank[] = {"#1.2", "\\x", " q", "*", "1. a", "2. b", "3. c",
+                                     "#2.2", "\\x", " q", "*", "1. a", "2. b", "3. c",
+                                     "#3.X", "\\x", " q", "*", "1. a", "2. b", "3. c"};
+    ExtractQuestion(bank, 21, 3, state, [](std::string_view) {});
+    RecordAnswer(state, 1);
+    EXPECT_EQ(state.Tickets[3].Mark, 9);
+    const std::vector<std::string> lines = Utf8Lines(FormatResults(state));
+    EXPECT_EQ(lines[1], "Правильных ответов:     14");
+    EXPECT_EQ(lines[8], "    3                3          0          1   неуд");
 }
 
 TEST(FormatResults, TwelfthTicketRow) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <set>
 #include <vector>
 
@@ -51,9 +53,26 @@ TEST(Seed, MillisecondsSinceMidnightFromTheClock) {
     EXPECT_EQ(random.SeedValue, 36'123'004u);
 }
 
-TEST(Seed, SystemClockGivesATimeOfDay) {
-    const TUtcTimeOfDay now = SystemUtcTimeOfDay();
-    EXPECT_LT(SeedFromTime(now), 86'400'000u);
+TEST(Seed, SystemClockGivesTheUtcTimeOfDayWhateverTheTimeZone) {
+    setenv("TZ", "Asia/Vladivostok", 1);  // ten hours off UTC, no daylight saving
+    tzset();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::time_t before = std::time(nullptr);
+        const TUtcTimeOfDay now = SystemUtcTimeOfDay();
+        if (std::time(nullptr) != before) {
+            continue;  // a second boundary passed in between; try again
+        }
+        std::tm utc{};
+        gmtime_r(&before, &utc);
+        EXPECT_EQ(now.Hour, utc.tm_hour);
+        EXPECT_EQ(now.Minute, utc.tm_min);
+        EXPECT_EQ(now.Second, utc.tm_sec);
+        EXPECT_LT(now.Millisecond, 1000);
+        EXPECT_LT(SeedFromTime(now), 86'400'000u);
+        break;
+    }
+    unsetenv("TZ");
+    tzset();
 }
 
 TEST(DrawTickets, SeedZeroForBothGroupSizes) {

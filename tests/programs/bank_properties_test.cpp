@@ -35,6 +35,10 @@ struct TBankFacts {
     std::vector<TStretch> Stretches;
 };
 
+void PrintTo(const TBankFacts& facts, std::ostream* out) {
+    *out << facts.Path;
+}
+
 std::string ReadFile(const char* path) {
     std::ifstream in(path, std::ios::binary);
     EXPECT_TRUE(in) << path;

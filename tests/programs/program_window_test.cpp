@@ -31,6 +31,10 @@ struct TProgramFacts {
     std::vector<int> MidnightQuestions;
 };
 
+void PrintTo(const TProgramFacts& facts, std::ostream* out) {
+    *out << facts.Name;
+}
+
 // The first wording line of question `number`, read straight from the bank file.
 QString FirstWordingLine(const char* path, int number) {
     std::ifstream in(path, std::ios::binary);

@@ -55,7 +55,9 @@ protected:
 
 TEST_F(TFlowTest, ActivationShowsTheTitleAndDrawsOnce) {
     Start();
-    EXPECT_EQ(View.Log, std::vector<std::string>{"LayoutForm"});
+    EXPECT_EQ(View.Log,
+              (std::vector<std::string>{"LayoutForm", "Caption", "ReadOnly MT", "Hide LT2",
+                                        "Hide LT1", "Hide ET", "Append 12", "Focus B1"}));
     EXPECT_EQ(View.Caption, "СОСУДЫ.   (ЭКЗАМЕН)   ");
     EXPECT_EQ(View.Lines, TitleScreen());
     EXPECT_TRUE(View.ReadOnly);
@@ -65,8 +67,9 @@ TEST_F(TFlowTest, ActivationShowsTheTitleAndDrawsOnce) {
 
     // Returning to the window from elsewhere neither re-seeds nor draws a new exam.
     State.Tickets[1].QuestionNumber = 77;
+    const std::vector<std::string> log = View.Log;
     Start();
-    EXPECT_EQ(View.Log.size(), 1u);
+    EXPECT_EQ(View.Log, log);
     EXPECT_EQ(View.Lines, TitleScreen());
     EXPECT_EQ(State.Tickets[1].QuestionNumber, 77);
 }
@@ -93,6 +96,47 @@ TEST_F(TFlowTest, VisibilityOnEveryScreen) {
     EXPECT_EQ(shown(), "11110 B1") << "last ticket, answered";
     Flow.B1Click();
     EXPECT_EQ(shown(), "10011 B1") << "results";
+}
+
+// The view operations of each step, in the order the window must see them.
+TEST_F(TFlowTest, StepsRunInTheirOrder) {
+    Start();
+    View.Log.clear();
+    Flow.B1Click();
+    EXPECT_EQ(View.Log, (std::vector<std::string>{
+                            "Clear MT", "Show ET", "Show LT2", "Show LT1", "LT2=БИЛЕТ    1",
+                            "LT1=ВАРИАНТ ОТВЕТА: ", "Append 7", "Focus ET", "ET=", "Hide B1"}));
+    View.Log.clear();
+    View.Type(Flow, '7');
+    EXPECT_EQ(View.Log, (std::vector<std::string>{"ET=", "Focus ET", "Hide B1"})) << "rejected";
+    View.Answer = "3";
+    View.Log.clear();
+    View.Type(Flow, '\r');
+    EXPECT_EQ(View.Log, (std::vector<std::string>{"Show B1", "Focus B1"})) << "accepted by Enter";
+
+    GoToTicket(14);
+    View.Type(Flow, "1\r");
+    View.Log.clear();
+    Flow.B1Click();
+    EXPECT_EQ(View.Log, (std::vector<std::string>{"Clear MT", "Show ET", "Show LT2", "Show LT1",
+                                                  "Hide B2", "LT2=ПОСЛЕДНИЙ   БИЛЕТ   15",
+                                                  "LT1=ВАРИАНТ ОТВЕТА: ", "Append 7", "Focus ET",
+                                                  "ET=", "Hide B1"}));
+    View.Type(Flow, "1\r");
+    View.Log.clear();
+    Flow.B1Click();
+    EXPECT_EQ(View.Log,
+              (std::vector<std::string>{"Clear MT", "Show B2", "LT2=", "Hide ET", "Hide LT1",
+                                        "LT2=РЕЗУЛЬТАТЫ  ТЕСТИРОВАНИЯ", "Append 22"}));
+}
+
+TEST_F(TFlowTest, NothingHappensBeforeTheFirstActivation) {
+    Flow.B1Click();
+    EXPECT_FALSE(Flow.ETKeyPress('3'));
+    EXPECT_TRUE(View.Log.empty());
+    EXPECT_EQ(State.CurrentTicket, 0);
+    Start();
+    EXPECT_EQ(View.Lines, TitleScreen()) << "the exam still starts with its title";
 }
 
 TEST_F(TFlowTest, TicketTitles) {

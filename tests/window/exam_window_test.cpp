@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFrame>
@@ -130,25 +131,29 @@ TEST_F(TWindowTest, ControlsWithTheirFixedProperties) {
     EXPECT_EQ(B1()->nextInFocusChain(), ET());
 }
 
-TEST_F(TWindowTest, LayoutFillsThe95PercentWindow) {
+// The test platform is a 1024 x 768 screen whose windows have a 2-pixel frame (see the
+// offscreen-1024x768.json beside this file), so the client area is 969 x 726.
+TEST_F(TWindowTest, LayoutOnA1024By768Screen) {
     Open();
-    const QSize screen = Window->screen()->geometry().size();
-    const TRect bounds = WindowBounds(screen.width(), screen.height());
-    EXPECT_EQ(Window->frameGeometry(), QRect(bounds.Left, bounds.Top, bounds.Width, bounds.Height));
+    ASSERT_EQ(Window->screen()->geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(Window->frameGeometry(), QRect(10, 7, 973, 730)) << "972.8 and 729.6 rounded";
+    EXPECT_EQ(Window->size(), QSize(969, 726));
     EXPECT_EQ(Window->minimumSize(), Window->maximumSize()) << "not resizable";
-    const int ch = Window->height();
-    const int cw = Window->width();
-    EXPECT_EQ(MT()->geometry(),
-              QRect(ClientControls(cw, ch).MT.Left, ClientControls(cw, ch).MT.Top,
-                    ClientControls(cw, ch).MT.Width, ClientControls(cw, ch).MT.Height));
-    const QFrame* panel = Control<QFrame>("PT");
-    EXPECT_EQ(panel->geometry(), QRect(0, ch - PanelHeight(ch), cw, PanelHeight(ch)));
-    const TPanelControls p = PanelControls(panel->width(), panel->height());
-    EXPECT_EQ(B1()->geometry(), QRect(p.B1.Left, p.B1.Top, p.B1.Width, p.B1.Height));
-    EXPECT_EQ(ET()->geometry(), QRect(p.ET.Left, p.ET.Top, p.ET.Width, p.ET.Height));
-    if (screen == QSize(1024, 768)) {
-        EXPECT_EQ(Window->frameGeometry(), QRect(10, 7, 973, 730));
-    }
+    const auto bounds = [&](const char* name) { return Control<QWidget>(name)->geometry(); };
+    EXPECT_EQ(bounds("PT"), QRect(0, 639, 969, 87));
+    EXPECT_EQ(bounds("LT2"), QRect(291, 7, 484, 73)) << "484.5 goes to the even 484";
+    EXPECT_EQ(bounds("MT"), QRect(10, 73, 921, 544)) << "544.5 goes to the even 544";
+    EXPECT_EQ(bounds("LT3"), QRect(48, 58, 145, 145));
+    EXPECT_EQ(bounds("LT1"), QRect(48, 17, 291, 44));
+    EXPECT_EQ(bounds("ET"), QRect(388, 17, 97, 44));
+    EXPECT_EQ(bounds("B1"), QRect(581, 17, 145, 44));
+    EXPECT_EQ(bounds("B2"), QRect(775, 17, 145, 44));
+}
+
+TEST_F(TWindowTest, BeforeActivationTheDesignSizeIsFixedAndCentred) {
+    EXPECT_EQ(Window->size(), QSize(443, 299));
+    EXPECT_EQ(Window->minimumSize(), Window->maximumSize());
+    EXPECT_EQ(Window->geometry().center(), QPoint(511, 383));
 }
 
 TEST_F(TWindowTest, TitleScreen) {
@@ -217,6 +222,88 @@ TEST_F(TWindowTest, WholeExamToTheResults) {
 
     QTest::mouseClick(B2(), Qt::LeftButton);
     EXPECT_FALSE(Window->isVisible()) << "End closes the window";
+}
+
+// Which controls each screen shows on the real window, and where the focus is.
+TEST_F(TWindowTest, VisibilityAndFocusOnEveryScreen) {
+    const auto screen = [&] {
+        QString s;
+        for (const char* name : {"LT2", "LT1", "ET", "B1", "B2", "LT3"}) {
+            s += Control<QWidget>(name)->isVisible() ? '1' : '0';
+        }
+        return s + (ET()->hasFocus() ? " ET" : B1()->hasFocus() ? " B1" : " other");
+    };
+    Open();
+    EXPECT_EQ(screen(), "000111 B1") << "title";
+    QTest::keyClick(B1(), Qt::Key_Space);
+    EXPECT_EQ(screen(), "111011 ET") << "ticket, no answer yet (Space pressed Next)";
+    Answer("1");
+    EXPECT_EQ(screen(), "111111 B1") << "ticket, answered";
+    while (State.CurrentTicket < 15) {
+        QTest::keyClick(B1(), Qt::Key_Space);
+        Answer("1");
+    }
+    EXPECT_EQ(screen(), "111101 B1") << "last ticket, answered";
+    QTest::keyClick(B1(), Qt::Key_Return);
+    EXPECT_EQ(screen(), "100111 B1") << "results";
+    B2()->setFocus();
+    QTest::keyClick(B2(), Qt::Key_Return);
+    EXPECT_FALSE(Window->isVisible()) << "Enter on the focused End closes";
+}
+
+TEST_F(TWindowTest, ScreenReaderNamesAndTexts) {
+    Open();
+    Next();
+    const auto name = [&](const char* control) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Control<QWidget>(control));
+        return a ? a->text(QAccessible::Name) : QString();
+    };
+    EXPECT_EQ(name("LT2"), QStringLiteral("БИЛЕТ    1")) << "a label is read by its text";
+    EXPECT_EQ(name("LT1"), QStringLiteral("ВАРИАНТ ОТВЕТА: "));
+    EXPECT_EQ(name("B1"), QStringLiteral("Дальше"));
+    EXPECT_EQ(name("B2"), QStringLiteral("Конец"));
+    EXPECT_EQ(name("ET"), QStringLiteral("Номер выбранного варианта ответа"));
+    EXPECT_EQ(name("MT"), QStringLiteral("Текст экзамена"));
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(ET());
+    EXPECT_EQ(box->text(QAccessible::Description), QStringLiteral("БИЛЕТ    1"));
+    QTest::keyClicks(ET(), QStringLiteral("2"));
+    EXPECT_EQ(box->text(QAccessible::Value), QStringLiteral("2")) << "the box's content is read";
+}
+
+TEST(TypedCharacter, KeysAsTheAnswerBoxSeesThem) {
+    struct TCase {
+        int Key;
+        Qt::KeyboardModifiers Modifiers;
+        QString Text;
+        std::optional<char> Character;
+    } const cases[] = {
+        {Qt::Key_3, Qt::NoModifier, "3", '3'},
+        {Qt::Key_7, Qt::NoModifier, "7", '7'},
+        {Qt::Key_Space, Qt::NoModifier, " ", ' '},
+        {Qt::Key_Backspace, Qt::NoModifier, "\b", '\b'},
+        {Qt::Key_Return, Qt::NoModifier, "\r", '\r'},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", '\r'},
+        {Qt::Key_Escape, Qt::NoModifier, "\x1b", '\x1b'},
+        {Qt::Key_V, Qt::ControlModifier, "\x16", '\x16'},
+        {Qt::Key_C, Qt::ControlModifier, "", '\x03'},
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "", '\x1a'},
+        {Qt::Key_Return, Qt::ControlModifier, "", '\n'},
+        {Qt::Key_Backspace, Qt::ControlModifier, "", '\x7f'},
+        {Qt::Key_BracketLeft, Qt::ControlModifier, "", '\x1b'},
+        {0x0430, Qt::NoModifier, QStringLiteral("а"), '\xE0'},
+        {0, Qt::NoModifier, QStringLiteral("≥"), '?'},
+        {0, Qt::NoModifier, QString::fromUcs4(U"\U0001F600"), '?'},
+        {0, Qt::NoModifier, "12", '?'},
+        {Qt::Key_Delete, Qt::NoModifier, "\x7f", std::nullopt},
+        {Qt::Key_Left, Qt::NoModifier, "", std::nullopt},
+        {Qt::Key_Home, Qt::NoModifier, "", std::nullopt},
+        {Qt::Key_Insert, Qt::ShiftModifier, "", std::nullopt},
+        {Qt::Key_Tab, Qt::NoModifier, "\t", std::nullopt},
+    };
+    for (const TCase& c : cases) {
+        const QKeyEvent key(QEvent::KeyPress, c.Key, c.Modifiers, c.Text);
+        EXPECT_EQ(TypedCharacter(key), c.Character) << c.Key << " " << c.Text.toStdString();
+    }
 }
 
 TEST_F(TWindowTest, ActivatingAgainStartsNoNewExam) {

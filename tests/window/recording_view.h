@@ -16,18 +16,64 @@ namespace exam {
 class TRecordingView : public IExamView {
 public:
     void LayoutForm() override { Log.push_back("LayoutForm"); }
-    void SetCaption(std::string_view caption) override { Caption = Cp1251ToUtf8(caption); }
+    void SetCaption(std::string_view caption) override {
+        Caption = Cp1251ToUtf8(caption);
+        Log.push_back("Caption");
+    }
     void SetLabelText(ELabel label, std::string_view text) override {
         (label == ELabel::LT1 ? LT1 : LT2) = Cp1251ToUtf8(text);
+        Log.push_back(std::string(label == ELabel::LT1 ? "LT1=" : "LT2=") + Cp1251ToUtf8(text));
     }
-    void SetVisible(EControl control, bool visible) override { Visible[control] = visible; }
-    void SetFocus(EFocus control) override { Focus = control; }
-    void MakeTextAreaReadOnly() override { ReadOnly = true; }
-    void ClearTextArea() override { Lines.clear(); }
-    void AppendLine(std::string_view line) override { Lines.push_back(Cp1251ToUtf8(line)); }
+    void SetVisible(EControl control, bool visible) override {
+        Visible[control] = visible;
+        Log.push_back((visible ? "Show " : "Hide ") + Name(control));
+    }
+    void SetFocus(EFocus control) override {
+        Focus = control;
+        Log.push_back(control == EFocus::ET ? "Focus ET" : "Focus B1");
+    }
+    void MakeTextAreaReadOnly() override {
+        ReadOnly = true;
+        Log.push_back("ReadOnly MT");
+    }
+    void ClearTextArea() override {
+        Lines.clear();
+        Log.push_back("Clear MT");
+    }
+    void AppendLine(std::string_view line) override {
+        Lines.push_back(Cp1251ToUtf8(line));
+        // Runs of appended lines are logged once, with their count.
+        if (!Log.empty() && Log.back().starts_with("Append ")) {
+            Log.back() = "Append " + std::to_string(std::stoi(Log.back().substr(7)) + 1);
+        } else {
+            Log.push_back("Append 1");
+        }
+    }
     std::string AnswerText() const override { return Answer; }
-    void SetAnswerText(std::string_view text) override { Answer = text; }
-    void CloseWindow() override { Closed = true; }
+    void SetAnswerText(std::string_view text) override {
+        Answer = text;
+        Log.push_back("ET=" + Cp1251ToUtf8(text));
+    }
+    void CloseWindow() override {
+        Closed = true;
+        Log.push_back("Close");
+    }
+
+    static std::string Name(EControl control) {
+        switch (control) {
+            case EControl::LT1:
+                return "LT1";
+            case EControl::LT2:
+                return "LT2";
+            case EControl::ET:
+                return "ET";
+            case EControl::B1:
+                return "B1";
+            case EControl::B2:
+                return "B2";
+        }
+        return "?";
+    }
 
     bool IsVisible(EControl control) const {
         const auto it = Visible.find(control);
@@ -54,7 +100,7 @@ public:
         }
     }
 
-    std::vector<std::string> Log;
+    std::vector<std::string> Log;  // every view operation, in order
     std::string Caption;
     std::string LT1;
     std::string LT2;

@@ -45,8 +45,9 @@ int main(int argc, char** argv) {
     const std::string bankPath = argv[1];
     const std::string_view groupText = argv[2];
     int groupSize = 0;
-    const auto [end, error] = std::from_chars(groupText.begin(), groupText.end(), groupSize);
-    if (error != std::errc() || end != groupText.end() || groupSize < 1) {
+    const char* const last = groupText.data() + groupText.size();
+    const auto [end, error] = std::from_chars(groupText.data(), last, groupSize);
+    if (error != std::errc() || end != last || groupSize < 1) {
         std::cerr << "bank_embed: bad group size '" << groupText << "'\n";
         return 2;
     }
