@@ -1,6 +1,7 @@
 #include "dostrik_profile.h"
 
 #include "cp1251.h"
+#include "shared_title_lines.h"
 
 namespace exam {
 
@@ -13,18 +14,15 @@ namespace {
 // Every space counts: the caption is 91 characters, the title lines are centred by hand.
 constexpr TCp1251Literal kCaption =
     u8"МЕТАЛЛИЧЕСКИЕ И ЖЕЛЕЗОБЕТОННЫЕ КОНСТРУКЦИИ.  Способ сварки: РД.  1 УРОВЕНЬ     (ЭКЗАМЕН)   ";
-constexpr TCp1251Literal kTitle1 = u8"     АТТЕСТАЦИЯ СПЕЦИАЛИСТОВ СВАРОЧНОГО ПРОИЗВОДСТВА";
-constexpr TCp1251Literal kTitle2 = u8"                                 по теме";
-constexpr TCp1251Literal kTitle3 = u8"        МЕТАЛЛИЧЕСКИЕ И ЖЕЛЕЗОБЕТОННЫЕ КОНСТРУКЦИИ";
-constexpr TCp1251Literal kTitle4 = u8"                         РУЧНАЯ ДУГОВАЯ СВАРКА";
-constexpr TCp1251Literal kTitle5 = u8"                               Уровень: I";
+constexpr TCp1251Literal kSubjectTitle = u8"        МЕТАЛЛИЧЕСКИЕ И ЖЕЛЕЗОБЕТОННЫЕ КОНСТРУКЦИИ";
 
 }  // namespace
 
 const TExamProfile& DostrikProfile() {
     static const TExamProfile profile{
         .Caption = kCaption,
-        .TitleLines = {kTitle1, kTitle2, kTitle3, kTitle4, kTitle5},
+        .TitleLines = {kCertificationTitle, kOnTheSubjectTitle, kSubjectTitle, kWeldingMethodTitle,
+                       kLevelTitle},
         .GroupSize = 12,
         .LineCount = DostrikBankLineCount(),
         .Bank = DostrikBank(),
