@@ -204,12 +204,15 @@ void CheckCharacters(std::int32_t line, std::string_view text,
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte != 0x98 && byte >= 0x20 && byte != 0x7F) {
+            continue;
+        }
         const std::string column = " at column " + std::to_string(i + 1);
         if (byte == 0x98) {
             problems.push_back({line, "byte 0x98" + column + " is no Windows-1251 character"});
         } else if (byte == 0) {
             problems.push_back({line, "NUL byte" + column});
-        } else if (byte < 0x20 || byte == 0x7F) {
+        } else {
             problems.push_back({line, "control character " + Hex(byte) + column});
         }
     }
