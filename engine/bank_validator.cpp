@@ -284,9 +284,9 @@ std::vector<TBankProblem> ValidateBank(std::string_view bytes, std::int32_t grou
     const std::int32_t needed = kTicketCount * groupSize - 2;
     if (groupSize > 0 && ordinal < needed) {
         problems.push_back({std::max<std::int32_t>(1, static_cast<std::int32_t>(lines.size())),
-                            std::to_string(ordinal) + " questions, fewer than the " +
-                                std::to_string(needed) + " that a group size of " +
-                                std::to_string(groupSize) + " needs"});
+                            std::to_string(ordinal) + (ordinal == 1 ? " question" : " questions") +
+                                ", fewer than the " + std::to_string(needed) +
+                                " that a group size of " + std::to_string(groupSize) + " needs"});
     }
     std::stable_sort(problems.begin(), problems.end(),
                      [](const TBankProblem& a, const TBankProblem& b) { return a.Line < b.Line; });

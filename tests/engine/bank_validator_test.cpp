@@ -148,6 +148,9 @@ TEST(ValidateBank, TooFewQuestionsForTheGroupSize) {
               std::vector<std::string>{"1239: 177 questions, fewer than the 178 that a group "
                                        "size of 12 needs"});
     EXPECT_TRUE(Messages(GoodBank(178), 12).empty());
+    EXPECT_EQ(Messages(GoodBank(1), 12),
+              std::vector<std::string>{"7: 1 question, fewer than the 178 that a group size of 12 "
+                                       "needs"});
 }
 
 }  // namespace
