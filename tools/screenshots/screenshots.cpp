@@ -38,8 +38,9 @@ int main(int argc, char** argv) {
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     exam::TExamState state;
     exam::TRandom random;
-    exam::TFT window(exam::VarnelProfile(), state, random,
-                     [] { return exam::TUtcTimeOfDay{0, 0, 0, 0}; });
+    exam::TFT window(exam::VarnelProfile(), state, random, [] {
+        return exam::TUtcTimeOfDay{0, 0, 0, 0};
+    });
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) {
