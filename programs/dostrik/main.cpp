@@ -3,6 +3,6 @@
 #include "dostrik_profile.h"
 #include "exam_program.h"
 
-int main(int argc, char** argv) {
-    return exam::RunExamProgram(argc, argv, exam::DostrikProfile());
+int main() {
+    return exam::RunExamProgram(exam::DostrikProfile(), "dostrik");
 }

@@ -3,6 +3,6 @@
 #include "exam_program.h"
 #include "varnel_profile.h"
 
-int main(int argc, char** argv) {
-    return exam::RunExamProgram(argc, argv, exam::VarnelProfile());
+int main() {
+    return exam::RunExamProgram(exam::VarnelProfile(), "varnel");
 }

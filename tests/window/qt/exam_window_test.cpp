@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "cp1251.h"
-#include "exam_program.h"
 #include "form_layout.h"
 #include "numbered_bank.h"
+#include "russian_toolkit_texts.h"
 
 namespace exam {
 namespace {
