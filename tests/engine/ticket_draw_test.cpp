@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <set>
 #include <vector>
+
+#include "time_zone_override.h"
 
 namespace exam {
 namespace {
@@ -54,16 +55,14 @@ TEST(Seed, MillisecondsSinceMidnightFromTheClock) {
 }
 
 TEST(Seed, SystemClockGivesTheUtcTimeOfDayWhateverTheTimeZone) {
-    setenv("TZ", "Asia/Vladivostok", 1);  // ten hours off UTC, no daylight saving
-    tzset();
+    const TTimeZoneOverride zone("VLA-10");
     for (int attempt = 0; attempt < 3; ++attempt) {
         const std::time_t before = std::time(nullptr);
         const TUtcTimeOfDay now = SystemUtcTimeOfDay();
         if (std::time(nullptr) != before) {
             continue;  // a second boundary passed in between; try again
         }
-        std::tm utc{};
-        gmtime_r(&before, &utc);
+        const std::tm utc = *std::gmtime(&before);
         EXPECT_EQ(now.Hour, utc.tm_hour);
         EXPECT_EQ(now.Minute, utc.tm_min);
         EXPECT_EQ(now.Second, utc.tm_sec);
@@ -71,8 +70,6 @@ TEST(Seed, SystemClockGivesTheUtcTimeOfDayWhateverTheTimeZone) {
         EXPECT_LT(SeedFromTime(now), 86'400'000u);
         break;
     }
-    unsetenv("TZ");
-    tzset();
 }
 
 TEST(DrawTickets, SeedZeroForBothGroupSizes) {
