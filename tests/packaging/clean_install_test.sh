@@ -12,6 +12,12 @@ mkdir -p "$admin"/{info,updates,triggers}
 touch "$admin"/{status,available}
 fail() { echo "FAILED: $*"; exit 1; }
 
+# apt resolves the packages' dependencies on this machine, as "apt install ./*.deb" does (a dry run).
+if command -v apt-get >/dev/null; then
+    apt-get install --simulate "$packages"/*.deb >"$scratch/apt.out" 2>&1 ||
+        { cat "$scratch/apt.out"; fail "apt-get install --simulate"; }
+fi
+
 # The scratch root holds none of the libraries the packages depend on, hence --force-depends.
 dpkg --root="$root" --log="$scratch/dpkg.log" --force-not-root --force-depends \
     -i "$packages"/*.deb >"$scratch/dpkg.out" 2>&1 || { cat "$scratch/dpkg.out"; fail "dpkg -i"; }
