@@ -60,4 +60,5 @@ awk '
     listing && /^\.IP$/         { if (tagged = !tagged) print ".TP"; next }
     /^\.PP$/                    { paragraph = 1; next }
     paragraph && !/^\.(SS|SH) / { print ".PP" }
-                                { paragraph = 0; print }' "$work/examtool.1" >"$output"
+                                { paragraph = 0; print }' "$work/examtool.1" >"$work/tidy.1"
+mv "$work/tidy.1" "$output"
