@@ -39,10 +39,6 @@ void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-void SetRect(QWidget* widget, const TRect& r) {
-    widget->setGeometry(r.Left, r.Top, r.Width, r.Height);
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QFont& font, const QColor& colour) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -212,26 +208,41 @@ bool TFT::PressFocusedButtonOnEnter(QPushButton* button, QEvent* event) {
 }
 
 void TFT::LayoutForm() {
-    const QSize screenSize = screen()->geometry().size();
-    const TRect bounds = WindowBounds(screenSize.width(), screenSize.height());
+    // The layout's arithmetic is in the screen's device pixels; Qt places widgets in
+    // device-independent pixels, the device pixels divided by the screen's ratio (1.5 at 144 dpi,
+    // 2 at 192 dpi). Each bound is computed from device sizes and only then divided, so that on a
+    // fractional ratio no bound lands more than one device pixel from where the arithmetic puts
+    // it; computing from the divided sizes could leave it two off.
+    const qreal ratio = screen()->devicePixelRatio();
+    const auto toDevice = [ratio](int length) { return qRound(length * ratio); };
+    const auto fromDevice = [ratio](const TRect& r) {
+        return QRect(qRound(r.Left / ratio), qRound(r.Top / ratio), qRound(r.Width / ratio),
+                     qRound(r.Height / ratio));
+    };
+    const auto place = [&](QWidget* widget, const TRect& r) { widget->setGeometry(fromDevice(r)); };
+
+    // The whole screen, panels and docks included, as the window stays on top of them.
+    const QRect screenArea = screen()->geometry();
+    const QRect bounds =
+        fromDevice(WindowBounds(toDevice(screenArea.width()), toDevice(screenArea.height())));
     // The bounds are the outer size; the frame and caption take their share of it.
     const QSize frame = frameGeometry().size() - geometry().size();
-    setFixedSize(bounds.Width - frame.width(), bounds.Height - frame.height());
-    move(screen()->geometry().topLeft() + QPoint(bounds.Left, bounds.Top));
+    setFixedSize(bounds.size() - frame);
+    move(screenArea.topLeft() + bounds.topLeft());
 
-    const int cw = width();
-    const int ch = height();
-    const int panelHeight = PanelHeight(ch);
-    PT->setGeometry(0, ch - panelHeight, cw, panelHeight);
+    const int cw = toDevice(width());
+    const int ch = toDevice(height());
+    const int panelHeight = qRound(PanelHeight(ch) / ratio);
+    PT->setGeometry(0, height() - panelHeight, width(), panelHeight);
     const TClientControls client = ClientControls(cw, ch);
-    SetRect(LT2, client.LT2);
-    SetRect(MT, client.MT);
-    SetRect(LT3, client.LT3);
-    const TPanelControls panel = PanelControls(PT->width(), PT->height());
-    SetRect(LT1, panel.LT1);
-    SetRect(ET, panel.ET);
-    SetRect(B1, panel.B1);
-    SetRect(B2, panel.B2);
+    place(LT2, client.LT2);
+    place(MT, client.MT);
+    place(LT3, client.LT3);
+    const TPanelControls panel = PanelControls(toDevice(PT->width()), toDevice(PT->height()));
+    place(LT1, panel.LT1);
+    place(ET, panel.ET);
+    place(B1, panel.B1);
+    place(B2, panel.B2);
 }
 
 void TFT::SetCaption(std::string_view caption) {
