@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,7 +99,9 @@ TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcCl
     ET->setObjectName(QStringLiteral("ET"));
     ET->setGeometry(176, 8, 81, 29);
     ET->setAccessibleName(QStringLiteral("Номер выбранного варианта ответа"));
-    // Composed input would bypass the key filter; answers are digits anyway.
+    // Composed input would bypass the key filter; answers are digits anyway. The line edit
+    // answers the input method's ImEnabled query itself, so the attribute alone does not turn
+    // input methods off: the key filter answers that query too (FilterAnswerKey).
     ET->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     MT = new QPlainTextEdit(this);
@@ -140,6 +143,12 @@ bool TFT::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TFT::FilterAnswerKey(QEvent* event) {
+    if (event->type() == QEvent::InputMethodQuery) {
+        return DenyInputMethod(*static_cast<QInputMethodQueryEvent*>(event));
+    }
+    if (event->type() == QEvent::InputMethod) {
+        return true;  // composed text, should an input method send any all the same
+    }
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
@@ -148,6 +157,21 @@ bool TFT::FilterAnswerKey(QEvent* event) {
         return false;  // Delete, arrows, Home, End, Shift+Insert, Tab: edit the box unchecked
     }
     return !Flow.ETKeyPress(*character);
+}
+
+bool TFT::DenyInputMethod(QInputMethodQueryEvent& query) const {
+    const Qt::InputMethodQueries queries = query.queries();
+    if (!(queries & Qt::ImEnabled)) {
+        return false;
+    }
+    for (unsigned bit = 1; bit != 0; bit <<= 1) {
+        if (queries & bit) {
+            const auto property = static_cast<Qt::InputMethodQuery>(bit);
+            query.setValue(property, property == Qt::ImEnabled ? QVariant(false)
+                                                               : ET->inputMethodQuery(property));
+        }
+    }
+    return true;
 }
 
 std::optional<char> TypedCharacter(const QKeyEvent& key) {
