@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,10 +38,6 @@ void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
-}
-
-void SetRect(QWidget* widget, const TRect& r) {
-    widget->setGeometry(r.Left, r.Top, r.Width, r.Height);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QFont& font, const QColor& colour) {
@@ -102,7 +99,9 @@ TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcCl
     ET->setObjectName(QStringLiteral("ET"));
     ET->setGeometry(176, 8, 81, 29);
     ET->setAccessibleName(QStringLiteral("Номер выбранного варианта ответа"));
-    // Composed input would bypass the key filter; answers are digits anyway.
+    // Composed input would bypass the key filter; answers are digits anyway. The line edit
+    // answers the input method's ImEnabled query itself, so the attribute alone does not turn
+    // input methods off: the key filter answers that query too (FilterAnswerKey).
     ET->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     MT = new QPlainTextEdit(this);
@@ -144,6 +143,12 @@ bool TFT::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TFT::FilterAnswerKey(QEvent* event) {
+    if (event->type() == QEvent::InputMethodQuery) {
+        return DenyInputMethod(*static_cast<QInputMethodQueryEvent*>(event));
+    }
+    if (event->type() == QEvent::InputMethod) {
+        return true;  // composed text, should an input method send any all the same
+    }
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
@@ -152,6 +157,21 @@ bool TFT::FilterAnswerKey(QEvent* event) {
         return false;  // Delete, arrows, Home, End, Shift+Insert, Tab: edit the box unchecked
     }
     return !Flow.ETKeyPress(*character);
+}
+
+bool TFT::DenyInputMethod(QInputMethodQueryEvent& query) const {
+    const Qt::InputMethodQueries queries = query.queries();
+    if (!(queries & Qt::ImEnabled)) {
+        return false;
+    }
+    for (unsigned bit = 1; bit != 0; bit <<= 1) {
+        if (queries & bit) {
+            const auto property = static_cast<Qt::InputMethodQuery>(bit);
+            query.setValue(property, property == Qt::ImEnabled ? QVariant(false)
+                                                               : ET->inputMethodQuery(property));
+        }
+    }
+    return true;
 }
 
 std::optional<char> TypedCharacter(const QKeyEvent& key) {
@@ -212,26 +232,41 @@ bool TFT::PressFocusedButtonOnEnter(QPushButton* button, QEvent* event) {
 }
 
 void TFT::LayoutForm() {
-    const QSize screenSize = screen()->geometry().size();
-    const TRect bounds = WindowBounds(screenSize.width(), screenSize.height());
+    // The layout's arithmetic is in the screen's device pixels; Qt places widgets in
+    // device-independent pixels, the device pixels divided by the screen's ratio (1.5 at 144 dpi,
+    // 2 at 192 dpi). Each bound is computed from device sizes and only then divided, so that on a
+    // fractional ratio no bound lands more than one device pixel from where the arithmetic puts
+    // it; computing from the divided sizes could leave it two off.
+    const qreal ratio = screen()->devicePixelRatio();
+    const auto toDevice = [ratio](int length) { return qRound(length * ratio); };
+    const auto fromDevice = [ratio](const TRect& r) {
+        return QRect(qRound(r.Left / ratio), qRound(r.Top / ratio), qRound(r.Width / ratio),
+                     qRound(r.Height / ratio));
+    };
+    const auto place = [&](QWidget* widget, const TRect& r) { widget->setGeometry(fromDevice(r)); };
+
+    // The whole screen, panels and docks included, as the window stays on top of them.
+    const QRect screenArea = screen()->geometry();
+    const QRect bounds =
+        fromDevice(WindowBounds(toDevice(screenArea.width()), toDevice(screenArea.height())));
     // The bounds are the outer size; the frame and caption take their share of it.
     const QSize frame = frameGeometry().size() - geometry().size();
-    setFixedSize(bounds.Width - frame.width(), bounds.Height - frame.height());
-    move(screen()->geometry().topLeft() + QPoint(bounds.Left, bounds.Top));
+    setFixedSize(bounds.size() - frame);
+    move(screenArea.topLeft() + bounds.topLeft());
 
-    const int cw = width();
-    const int ch = height();
-    const int panelHeight = PanelHeight(ch);
-    PT->setGeometry(0, ch - panelHeight, cw, panelHeight);
+    const int cw = toDevice(width());
+    const int ch = toDevice(height());
+    const int panelHeight = qRound(PanelHeight(ch) / ratio);
+    PT->setGeometry(0, height() - panelHeight, width(), panelHeight);
     const TClientControls client = ClientControls(cw, ch);
-    SetRect(LT2, client.LT2);
-    SetRect(MT, client.MT);
-    SetRect(LT3, client.LT3);
-    const TPanelControls panel = PanelControls(PT->width(), PT->height());
-    SetRect(LT1, panel.LT1);
-    SetRect(ET, panel.ET);
-    SetRect(B1, panel.B1);
-    SetRect(B2, panel.B2);
+    place(LT2, client.LT2);
+    place(MT, client.MT);
+    place(LT3, client.LT3);
+    const TPanelControls panel = PanelControls(toDevice(PT->width()), toDevice(PT->height()));
+    place(LT1, panel.LT1);
+    place(ET, panel.ET);
+    place(B1, panel.B1);
+    place(B2, panel.B2);
 }
 
 void TFT::SetCaption(std::string_view caption) {

@@ -12,6 +12,7 @@
 #include "exam_view.h"
 
 class QFrame;
+class QInputMethodQueryEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -53,6 +54,7 @@ private:
     void B1Click() { Flow.B1Click(); }
     void B2Click() { Flow.B2Click(); }
     bool FilterAnswerKey(QEvent* event);
+    bool DenyInputMethod(QInputMethodQueryEvent& query) const;
     bool PressFocusedButtonOnEnter(QPushButton* button, QEvent* event);
 
     // Controls in creation order; the window owns them through Qt's parent links.

@@ -22,58 +22,11 @@
 
 #include "cp1251.h"
 #include "form_layout.h"
-#include "numbered_bank.h"
 #include "russian_toolkit_texts.h"
+#include "window_fixture.h"
 
 namespace exam {
 namespace {
-
-// The real window over the numbered bank, started at midnight.
-class TWindowTest : public ::testing::Test {
-protected:
-    TWindowTest() {
-        Profile.Caption = Caption.View();
-        Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
-        Profile.GroupSize = 16;
-        Profile.LineCount = Bank.LineCount();
-        Profile.Bank = Bank.Table();
-        Window = std::make_unique<TFT>(Profile, State, Random, [] {
-            return TUtcTimeOfDay{0, 0, 0, 0};
-        });
-    }
-
-    void Open() {
-        Window->show();
-        Window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
-    }
-
-    template <class T>
-    T* Control(const char* name) const {
-        T* control = Window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-    QLineEdit* ET() const { return Control<QLineEdit>("ET"); }
-    QPushButton* B1() const { return Control<QPushButton>("B1"); }
-    QPushButton* B2() const { return Control<QPushButton>("B2"); }
-    QPlainTextEdit* MT() const { return Control<QPlainTextEdit>("MT"); }
-    QString LT2() const { return Control<QLabel>("LT2")->text(); }
-
-    void Next() { QTest::mouseClick(B1(), Qt::LeftButton); }
-    void Answer(const char* keys) {
-        QTest::keyClicks(ET(), QString::fromLatin1(keys));
-        QTest::keyClick(ET(), Qt::Key_Return);
-    }
-
-    static constexpr TCp1251Literal Caption = u8"СОСУДЫ  (ЭКЗАМЕН)";
-    static constexpr TCp1251Literal Title = u8"  РУЧНАЯ ДУГОВАЯ СВАРКА";
-    TNumberedBank Bank;
-    TExamProfile Profile;
-    TExamState State;
-    TRandom Random;
-    std::unique_ptr<TFT> Window;
-};
 
 TEST_F(TWindowTest, ControlsWithTheirFixedProperties) {
     const QStringList windowChildren = {"LT2", "PT", "MT"};
@@ -103,20 +56,6 @@ TEST_F(TWindowTest, ControlsWithTheirFixedProperties) {
     EXPECT_TRUE(Control<QLabel>("LT2")->accessibleName().isEmpty()) << "read out by its text";
     EXPECT_FALSE(B1()->autoDefault() || B1()->isDefault() || B2()->autoDefault());
 
-    EXPECT_EQ(Window->palette().color(QPalette::Window), QColor(192, 192, 192));
-    EXPECT_EQ(MT()->palette().color(QPalette::Base), QColor(255, 255, 255));
-    EXPECT_EQ(Control<QLabel>("LT2")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(Control<QLabel>("LT1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(Window->font().pixelSize(), 19);
-    EXPECT_EQ(Window->font().family(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(Control<QLabel>("LT2")->font().pixelSize(), 16);
-    EXPECT_TRUE(Control<QLabel>("LT1")->font().bold() &&
-                Control<QLabel>("LT1")->font().underline());
-    EXPECT_EQ(Control<QLabel>("LT3")->font().pixelSize(), 11);
-    EXPECT_EQ(B1()->font().family(), QStringLiteral("Arial"));
-    EXPECT_EQ(B1()->font().pixelSize(), 13);
-    EXPECT_EQ(ET()->font().pixelSize(), 19);
-
     EXPECT_TRUE(MT()->isReadOnly());
     EXPECT_TRUE(MT()->textInteractionFlags() & Qt::TextSelectableByKeyboard)
         << "the text can be read with the keyboard caret";
@@ -126,9 +65,6 @@ TEST_F(TWindowTest, ControlsWithTheirFixedProperties) {
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowSystemMenuHint));
-
-    EXPECT_EQ(B2()->nextInFocusChain(), B1());
-    EXPECT_EQ(B1()->nextInFocusChain(), ET());
 }
 
 // The test platform is a 1024 x 768 screen whose windows have a 2-pixel frame (see the
