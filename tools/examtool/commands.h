@@ -28,5 +28,6 @@ TCommand AddStatsCommand(CLI::App& tool, TCommandLine& line);
 TCommand AddDrawCommand(CLI::App& tool, TCommandLine& line);
 TCommand AddShowCommand(CLI::App& tool, TCommandLine& line);
 TCommand AddReportCommand(CLI::App& tool, TCommandLine& line);
+TCommand AddCoverageCommand(CLI::App& tool, TCommandLine& line);
 
 }  // namespace examtool
