@@ -29,5 +29,6 @@ TCommand AddDrawCommand(CLI::App& tool, TCommandLine& line);
 TCommand AddShowCommand(CLI::App& tool, TCommandLine& line);
 TCommand AddReportCommand(CLI::App& tool, TCommandLine& line);
 TCommand AddCoverageCommand(CLI::App& tool, TCommandLine& line);
+TCommand AddAuditCommand(CLI::App& tool, TCommandLine& line);
 
 }  // namespace examtool

@@ -80,6 +80,7 @@ TCommandResult RunTool(int argc, const char* const* argv) {
     const std::array commands = {
         AddCheckCommand(tool, line), AddStatsCommand(tool, line),  AddDrawCommand(tool, line),
         AddShowCommand(tool, line),  AddReportCommand(tool, line), AddCoverageCommand(tool, line),
+        AddAuditCommand(tool, line),
     };
     // Added after the commands, which would otherwise inherit it.
     tool.set_help_all_flag("--help-all", "Print the help of every command and exit");
