@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "bank_validator.h"
 #include "cp1251.h"
 #include "messages.h"
-#include "bank_validator.h"
 
 namespace examtool {
 namespace {

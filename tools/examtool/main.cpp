@@ -14,6 +14,7 @@
 #include "command_line.h"
 #include "commands.h"
 #include "messages.h"
+#include "platform.h"
 
 namespace examtool {
 
@@ -65,13 +66,14 @@ void RejectExtras(const CLI::App& tool, const std::string& command) {
     throw TToolError("unexpected argument " + Quoted(extras.front()) + where + SeeHelp(command));
 }
 
-TCommandResult RunTool(int argc, const char* const* argv) {
+TCommandResult RunCommand(const std::vector<std::string>& args) {
     CLI::App tool(
         "Companion to the welding exam programs for bank authors and examiners. Bank\n"
         "files are read as Windows-1251; everything printed is UTF-8.",
         "examtool");
     tool.formatter(std::make_shared<THelpFormatter>());
     tool.set_version_flag("--version", "examtool " EXAMTOOL_VERSION);
+    tool.allow_windows_style_options(false);  // "/dir/bank.txt" is a file on every platform
     tool.require_subcommand(0, 1);
     tool.allow_extras();
     tool.footer(ToolFooter());
@@ -85,7 +87,11 @@ TCommandResult RunTool(int argc, const char* const* argv) {
     // Added after the commands, which would otherwise inherit it.
     tool.set_help_all_flag("--help-all", "Print the help of every command and exit");
     try {
-        tool.parse(argc, argv);
+        std::vector<const char*> argv = {"examtool"};
+        for (const std::string& arg : args) {
+            argv.push_back(arg.c_str());
+        }
+        tool.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::Success& success) {  // --help, --help-all, --version
         std::ostringstream out;
         std::ostringstream err;
@@ -121,14 +127,9 @@ int Fail(const std::string& message, int exitStatus) {
     return exitStatus;
 }
 
-}  // namespace
-
-}  // namespace examtool
-
-int main(int argc, char** argv) {
-    using namespace examtool;
+int ToolMain(const std::vector<std::string>& args) {
     try {
-        const TCommandResult result = RunTool(argc, argv);
+        const TCommandResult result = RunCommand(args);
         if (!WriteOutput(result.Output)) {
             const int error = errno != 0 ? errno : EIO;
             return Fail("cannot write the output: " + std::generic_category().message(error),
@@ -141,3 +142,9 @@ int main(int argc, char** argv) {
         return Fail(std::string("unexpected failure: ") + error.what(), kExitError);
     }
 }
+
+}  // namespace
+
+}  // namespace examtool
+
+EXAMTOOL_ENTRY_POINT(examtool::ToolMain)
