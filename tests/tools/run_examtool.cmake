@@ -6,6 +6,7 @@
 # expression it must match. Without any of them nothing may be printed on standard output, so
 # that an error never leaves part of a result behind; ERR_LINE is the one line expected on
 # standard error, which must otherwise stay empty. OUTPUT_FILE sends standard output to a file.
+# EMULATOR (a list: the program and its arguments) runs a cross-built tool, such as wine.
 
 set(args)
 set(collect FALSE)
@@ -23,7 +24,7 @@ if(DEFINED OUTPUT_FILE)
     set(output_option OUTPUT_FILE "${OUTPUT_FILE}")
     set(out "")
 endif()
-execute_process(COMMAND "${TOOL}" ${args} RESULT_VARIABLE status ${output_option}
+execute_process(COMMAND ${EMULATOR} "${TOOL}" ${args} RESULT_VARIABLE status ${output_option}
                 ERROR_VARIABLE err)
 
 set(failures "")

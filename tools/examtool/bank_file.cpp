@@ -8,6 +8,7 @@
 
 #include "bank_validator.h"
 #include "messages.h"
+#include "platform.h"
 
 namespace examtool {
 
@@ -24,11 +25,10 @@ std::string CannotRead(std::string_view path, int error) {
 }  // namespace
 
 std::string ReadBankFile(std::string_view path) {
-    const std::string name(path);
-    errno = 0;
-    const std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(name.c_str(), "rb"));
+    int error = 0;
+    const std::unique_ptr<std::FILE, TFileCloser> file(OpenForReading(std::string(path), error));
     if (!file) {
-        throw TToolError(CannotRead(path, errno != 0 ? errno : EIO));
+        throw TToolError(CannotRead(path, error));
     }
     std::string bytes;
     char buffer[1 << 16];

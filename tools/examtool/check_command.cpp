@@ -1,11 +1,9 @@
 // examtool check FILE [--group-size K]: the bank validator on one file.
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "argument_values.h"
 #include "bank_file.h"
 #include "bank_validator.h"
 #include "commands.h"
@@ -14,13 +12,9 @@ namespace examtool {
 
 namespace {
 
-constexpr std::array<std::string_view, 1> kOptions = {"group-size"};
-constexpr std::array<std::string_view, 1> kPositionals = {"FILE"};
-
-TCommandResult RunCheck(const TArguments& arguments) {
-    ExpectPositionals(arguments, kPositionals);
-    const std::optional<std::int32_t> groupSize = OptionalGroupSize(arguments);
-    const std::string_view path = arguments.Positionals[0];
+TCommandResult RunCheck(const TCommandLine& line) {
+    const std::optional<std::int32_t> groupSize = GroupSizeValue(line);
+    const std::string& path = line.Path;
     const std::string bytes = ReadBankFile(path);
     const std::vector<exam::TBankProblem> problems =
         exam::ValidateBank(bytes, groupSize.value_or(0));
@@ -49,22 +43,18 @@ TCommandResult RunCheck(const TArguments& arguments) {
 
 }  // namespace
 
-const TCommand& CheckCommand() {
-    static const TCommand command{
-        "check",
-        "FILE [--group-size K]",
-        "validate a bank file",
-        "Checks a bank file (Windows-1251) against the bank format and prints each\n"
-        "problem as FILE:LINE: message, in line order. Without problems it prints one\n"
-        "line with the numbers of lines and questions.\n"
-        "\n"
-        "  --group-size K   also check that the bank holds the 15 * K - 2 questions an\n"
-        "                   exam with K questions per group can ask for (K is 16 in\n"
-        "                   Varnel, 12 in Dostrik)\n",
-        kOptions,
-        RunCheck,
-    };
-    return command;
+TCommand AddCheckCommand(CLI::App& tool, TCommandLine& line) {
+    CLI::App& command =
+        AddCommand(tool, "check", "validate a bank file",
+                   "Checks a bank file (Windows-1251) against the bank format and prints each\n"
+                   "problem as FILE:LINE: message, in line order. Without problems it prints one\n"
+                   "line with the numbers of lines and questions.\n");
+    AddFileArgument(command, line);
+    AddGroupSizeOption(command, line, false,
+                       "also check that the bank holds the 15 * K - 2 questions\n"
+                       "an exam with K questions per group can ask for (K is 16\n"
+                       "in Varnel, 12 in Dostrik)");
+    return {&command, RunCheck};
 }
 
 }  // namespace examtool

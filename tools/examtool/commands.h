@@ -3,11 +3,11 @@
 // The commands of examtool. Each one builds its whole output in memory and returns it; main
 // prints it only when the command has finished, and a failure (TToolError) prints nothing of it.
 
-#include <span>
 #include <string>
-#include <string_view>
 
-#include "arguments.h"
+#include <CLI/CLI.hpp>
+
+#include "command_line.h"
 #include "messages.h"
 
 namespace examtool {
@@ -18,18 +18,17 @@ struct TCommandResult {
 };
 
 struct TCommand {
-    std::string_view Name;
-    std::string_view Synopsis;  // the arguments after the name, as the usage line shows them
-    std::string_view Summary;   // one line for the list of commands
-    std::string_view Details;   // the rest of the command's help, lines ending in '\n'
-    std::span<const std::string_view> Options;  // accepted options, without the dashes
-    TCommandResult (*Run)(const TArguments& arguments);
+    const CLI::App* Parser;  // the command's subcommand of the tool
+    TCommandResult (*Run)(const TCommandLine& line);
 };
 
-const TCommand& CheckCommand();
-const TCommand& StatsCommand();
-const TCommand& DrawCommand();
-const TCommand& ShowCommand();
-const TCommand& ReportCommand();
+// Each adds its command to `tool`, with its arguments bound to fields of `line`.
+TCommand AddCheckCommand(CLI::App& tool, TCommandLine& line);
+TCommand AddStatsCommand(CLI::App& tool, TCommandLine& line);
+TCommand AddDrawCommand(CLI::App& tool, TCommandLine& line);
+TCommand AddShowCommand(CLI::App& tool, TCommandLine& line);
+TCommand AddReportCommand(CLI::App& tool, TCommandLine& line);
+TCommand AddCoverageCommand(CLI::App& tool, TCommandLine& line);
+TCommand AddAuditCommand(CLI::App& tool, TCommandLine& line);
 
 }  // namespace examtool

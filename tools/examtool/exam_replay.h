@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "argument_values.h"
+#include "command_line.h"
 #include "exam_state.h"
 #include "question_bank.h"
 

@@ -1,10 +1,8 @@
 // examtool show FILE N: one question as its ticket shows it.
 
-#include <array>
 #include <string>
 #include <vector>
 
-#include "argument_values.h"
 #include "bank_file.h"
 #include "bank_validator.h"
 #include "commands.h"
@@ -15,12 +13,9 @@ namespace examtool {
 
 namespace {
 
-constexpr std::array<std::string_view, 2> kPositionals = {"FILE", "N"};
-
-TCommandResult RunShow(const TArguments& arguments) {
-    ExpectPositionals(arguments, kPositionals);
-    const std::string_view path = arguments.Positionals[0];
-    const std::int32_t number = QuestionNumber(arguments.Positionals[1]);
+TCommandResult RunShow(const TCommandLine& line) {
+    const std::string& path = line.Path;
+    const std::int32_t number = QuestionNumber(line.Number);
     const std::string bytes = ReadBankFile(path);
     RequireValidBank(path, bytes);
 
@@ -44,18 +39,15 @@ TCommandResult RunShow(const TArguments& arguments) {
 
 }  // namespace
 
-const TCommand& ShowCommand() {
-    static const TCommand command{
-        "show",
-        "FILE N",
-        "question N as its ticket shows it",
+TCommand AddShowCommand(CLI::App& tool, TCommandLine& line) {
+    CLI::App& command = AddCommand(
+        tool, "show", "question N as its ticket shows it",
         "Prints the lines that the ticket of question N (counted by header lines from 1)\n"
         "shows, exactly, then \"code: C\" with the question code of the results table and\n"
-        "\"answer: D\" with the correct answer. The bank must be valid.\n",
-        {},
-        RunShow,
-    };
-    return command;
+        "\"answer: D\" with the correct answer. The bank must be valid.\n");
+    AddFileArgument(command, line);
+    command.add_option("N", line.Number, "the question number, from 1")->type_name("")->required();
+    return {&command, RunShow};
 }
 
 }  // namespace examtool

@@ -10,14 +10,12 @@
 #include "bank_validator.h"
 #include "commands.h"
 #include "cp1251.h"
-#include "json_writer.h"
+#include "json_output.h"
 #include "question_bank.h"
 
 namespace examtool {
 
 namespace {
-
-constexpr std::array<std::string_view, 1> kPositionals = {"FILE"};
 
 struct TQuestion {
     std::int32_t Lines = 0;
@@ -79,16 +77,6 @@ void AddToSource(std::vector<TSource>& sources, std::map<std::string, std::size_
     } else {
         ranges.emplace_back(question, question);
     }
-}
-
-void WritePair(TJsonWriter& json, std::string_view firstKey, std::int64_t first,
-               std::string_view secondKey, std::int64_t second) {
-    json.BeginObject(EJsonLayout::Inline);
-    json.Key(firstKey);
-    json.Number(first);
-    json.Key(secondKey);
-    json.Number(second);
-    json.EndObject();
 }
 
 // What the lines of a valid bank hold, question by question.
@@ -156,62 +144,28 @@ std::string ContentsJson(const TBankContents& bank) {
         }
     }
 
-    TJsonWriter json;
-    json.BeginObject();
-    json.Key("lines");
-    json.Number(static_cast<std::int64_t>(bank.LineCount));
-    json.Key("questions");
-    json.Number(static_cast<std::int64_t>(questions.size()));
-    json.Key("longest_line");
-    WritePair(json, "line", bank.LongestLine, "characters",
-              static_cast<std::int64_t>(bank.LongestLength));
-    json.Key("shortest_block");
-    WritePair(json, "question", static_cast<std::int64_t>(shortest + 1), "lines",
-              questions[shortest].Lines);
-    json.Key("longest_block");
-    WritePair(json, "question", static_cast<std::int64_t>(longest + 1), "lines",
-              questions[longest].Lines);
-    json.Key("answers");
-    json.BeginObject(EJsonLayout::Inline);
-    for (std::size_t digit = 1; digit <= answers.size(); ++digit) {
-        json.Key(std::to_string(digit));
-        json.Number(answers[digit - 1]);
-    }
-    json.EndObject();
-    json.Key("options");
-    json.BeginObject(EJsonLayout::Inline);
-    json.Key("digit_first");
-    json.Number(digitFirst);
-    json.Key("space_first");
-    json.Number(spaceFirst);
-    json.Key("mixed");
-    json.Number(mixed);
-    json.EndObject();
-    json.Key("sources");
-    json.BeginArray();
+    TJson sources = TJson::array();
     for (const TSource& source : bank.Sources) {
-        json.BeginObject(EJsonLayout::Inline);
-        json.Key("source");
-        json.String(exam::Cp1251ToUtf8(source.Name));
-        json.Key("questions");
-        json.BeginArray();
-        for (const auto& [first, last] : source.Ranges) {
-            json.BeginArray();
-            json.Number(first);
-            json.Number(last);
-            json.EndArray();
-        }
-        json.EndArray();
-        json.EndObject();
+        sources.push_back(
+            {{"source", exam::Cp1251ToUtf8(source.Name)}, {"questions", source.Ranges}});
     }
-    json.EndArray();
-    json.EndObject();
-    return json.Finish();
+    const auto block = [&](std::size_t q) {
+        return TJson{{"question", q + 1}, {"lines", questions[q].Lines}};
+    };
+    return JsonText({
+        {"lines", bank.LineCount},
+        {"questions", questions.size()},
+        {"longest_line", {{"line", bank.LongestLine}, {"characters", bank.LongestLength}}},
+        {"shortest_block", block(shortest)},
+        {"longest_block", block(longest)},
+        {"answers", {{"1", answers[0]}, {"2", answers[1]}, {"3", answers[2]}}},
+        {"options", {{"digit_first", digitFirst}, {"space_first", spaceFirst}, {"mixed", mixed}}},
+        {"sources", sources},
+    });
 }
 
-TCommandResult RunStats(const TArguments& arguments) {
-    ExpectPositionals(arguments, kPositionals);
-    const std::string_view path = arguments.Positionals[0];
+TCommandResult RunStats(const TCommandLine& line) {
+    const std::string& path = line.Path;
     const std::string bytes = ReadBankFile(path);
     // Also guarantees at least one question, and that every line after the first header
     // belongs to a well-formed block.
@@ -221,11 +175,9 @@ TCommandResult RunStats(const TArguments& arguments) {
 
 }  // namespace
 
-const TCommand& StatsCommand() {
-    static const TCommand command{
-        "stats",
-        "FILE",
-        "what a bank holds, as one JSON object",
+TCommand AddStatsCommand(CLI::App& tool, TCommandLine& line) {
+    CLI::App& command = AddCommand(
+        tool, "stats", "what a bank holds, as one JSON object",
         "Prints one JSON object (UTF-8) about a valid bank file:\n"
         "  lines, questions   how many of each\n"
         "  longest_line       its line number and its length in characters\n"
@@ -237,11 +189,9 @@ const TCommand& StatsCommand() {
         "  sources            each source the reference lines name, in the order of\n"
         "                     first use, with its questions as ranges [first, last]. A\n"
         "                     source is the reference text up to its first word holding\n"
-        "                     a digit: \"\\ГОСТ 9466-75 п.2\" names \"ГОСТ 9466-75\".\n",
-        {},
-        RunStats,
-    };
-    return command;
+        "                     a digit: \"\\ГОСТ 9466-75 п.2\" names \"ГОСТ 9466-75\".\n");
+    AddFileArgument(command, line);
+    return {&command, RunStats};
 }
 
 }  // namespace examtool

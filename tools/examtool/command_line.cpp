@@ -1,7 +1,7 @@
-#include "argument_values.h"
+#include "command_line.h"
 
 #include <charconv>
-#include <string>
+#include <string_view>
 
 #include "messages.h"
 
@@ -22,33 +22,59 @@ std::optional<std::uint64_t> ParseWhole(std::string_view text, std::uint64_t max
     return value;
 }
 
-std::int32_t ParseGroupSize(std::string_view text) {
-    const auto value = ParseWhole(text, kMaxGroupSize);
+}  // namespace
+
+CLI::App& AddCommand(CLI::App& tool, const std::string& name, const std::string& summary,
+                     const std::string& details) {
+    CLI::App& command = *tool.add_subcommand(name, summary);
+    command.group("Commands");
+    // Unknown options and extra arguments are kept and reported by the tool in its own words.
+    command.allow_extras();
+    command.footer(details);
+    return command;
+}
+
+std::string ToolFooter() {
+    return "\"examtool COMMAND --help\" describes a command, \"examtool --help-all\" all of\n"
+           "them.\n";
+}
+
+void AddFileArgument(CLI::App& command, TCommandLine& line) {
+    command.add_option("FILE", line.Path, "the bank file (Windows-1251)")
+        ->type_name("")
+        ->required();
+}
+
+void AddGroupSizeOption(CLI::App& command, TCommandLine& line, bool required,
+                        const std::string& help) {
+    CLI::Option* option = command.add_option("--group-size", line.GroupSize, help);
+    option->type_name("K")->required(required);
+}
+
+void AddSeedOptions(CLI::App& command, TCommandLine& line) {
+    command
+        .add_option("--utc", line.Utc,
+                    "the UTC time of day the exam started; the program seeds\n"
+                    "its draw with the milliseconds since midnight")
+        ->type_name("HH:MM:SS.mmm");
+    command.add_option("--seed", line.Seed, "the seed itself, 0 to 4294967295")->type_name("N");
+}
+
+std::string SeeHelp(const std::string& command) {
+    return " (see examtool " + (command.empty() ? "" : command + " ") + "--help)";
+}
+
+std::optional<std::int32_t> GroupSizeValue(const TCommandLine& line) {
+    if (!line.GroupSize) {
+        return std::nullopt;
+    }
+    const auto value = ParseWhole(*line.GroupSize, kMaxGroupSize);
     if (!value || *value < kMinGroupSize) {
         throw TToolError("--group-size must be a whole number from " +
                          std::to_string(kMinGroupSize) + " to " + std::to_string(kMaxGroupSize) +
-                         ", not " + Quoted(text));
+                         ", not " + Quoted(*line.GroupSize));
     }
     return static_cast<std::int32_t>(*value);
-}
-
-}  // namespace
-
-std::optional<std::int32_t> OptionalGroupSize(const TArguments& arguments) {
-    const auto text = arguments.Option("group-size");
-    if (!text) {
-        return std::nullopt;
-    }
-    return ParseGroupSize(*text);
-}
-
-std::int32_t RequiredGroupSize(const TArguments& arguments) {
-    const auto groupSize = OptionalGroupSize(arguments);
-    if (!groupSize) {
-        throw TToolError(std::string(arguments.Command) + " needs --group-size K" +
-                         SeeHelp(arguments.Command));
-    }
-    return *groupSize;
 }
 
 std::optional<exam::TUtcTimeOfDay> ParseUtcTime(std::string_view text) {
@@ -71,43 +97,35 @@ std::optional<exam::TUtcTimeOfDay> ParseUtcTime(std::string_view text) {
                                static_cast<std::int32_t>(*millisecond)};
 }
 
-std::uint32_t SeedOption(const TArguments& arguments) {
-    const auto seed = arguments.Option("seed");
-    const auto utc = arguments.Option("utc");
-    if (seed && utc) {
+std::uint32_t SeedValue(const TCommandLine& line, const std::string& command) {
+    if (line.Seed && line.Utc) {
         throw TToolError("give --seed or --utc, not both");
     }
-    if (seed) {
-        const auto value = ParseWhole(*seed, std::numeric_limits<std::uint32_t>::max());
+    if (line.Seed) {
+        const auto value = ParseWhole(*line.Seed, std::numeric_limits<std::uint32_t>::max());
         if (!value) {
             throw TToolError("--seed must be a whole number from 0 to 4294967295, not " +
-                             Quoted(*seed));
+                             Quoted(*line.Seed));
         }
         return static_cast<std::uint32_t>(*value);
     }
-    if (utc) {
-        const auto time = ParseUtcTime(*utc);
+    if (line.Utc) {
+        const auto time = ParseUtcTime(*line.Utc);
         if (!time) {
             throw TToolError(
                 "--utc must be a time of day HH:MM:SS.mmm from 00:00:00.000 to "
                 "23:59:59.999, not " +
-                Quoted(*utc));
+                Quoted(*line.Utc));
         }
         return exam::SeedFromTime(*time);
     }
-    throw TToolError(std::string(arguments.Command) + " needs --seed N or --utc HH:MM:SS.mmm" +
-                     SeeHelp(arguments.Command));
+    throw TToolError(command + " needs --seed N or --utc HH:MM:SS.mmm" + SeeHelp(command));
 }
 
-TAnswers AnswersOption(const TArguments& arguments) {
-    const auto text = arguments.Option("answers");
-    if (!text) {
-        throw TToolError(std::string(arguments.Command) + " needs --answers A1,...,A15" +
-                         SeeHelp(arguments.Command));
-    }
+TAnswers AnswersValue(const std::string& text) {
     TAnswers answers{};
     std::size_t count = 0;
-    std::string_view rest = *text;
+    std::string_view rest = text;
     while (true) {
         const std::size_t comma = rest.find(',');
         const std::string_view item = rest.substr(0, comma);
@@ -130,7 +148,7 @@ TAnswers AnswersOption(const TArguments& arguments) {
     return answers;
 }
 
-std::int32_t QuestionNumber(std::string_view text) {
+std::int32_t QuestionNumber(const std::string& text) {
     const auto value = ParseWhole(text, std::numeric_limits<std::int32_t>::max());
     if (!value || *value < 1) {
         throw TToolError("the question number must be a whole number from 1, not " + Quoted(text));

@@ -1,0 +1,121 @@
+#include "audit.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "bank_validator.h"
+#include "cp1251.h"
+#include "messages.h"
+
+namespace examtool {
+namespace {
+
+std::string Cp(std::string_view utf8) {
+    return exam::Utf8ToCp1251(utf8);
+}
+
+template <class TRange>
+std::vector<std::string> Utf8(const TRange& words) {
+    std::vector<std::string> out;
+    for (const std::string& word : words) {
+        out.push_back(exam::Cp1251ToUtf8(word));
+    }
+    return out;
+}
+
+TEST(Words, LetterAndDigitRunsLowerCasedWithYoAsYe) {
+    struct TCase {
+        std::string_view Text;
+        std::vector<std::string> Words;
+    };
+    const TCase cases[] = {
+        {"Ёлка, ЁЖ и ёж.", {"елка", "еж", "и", "еж"}},
+        {"ГОСТ 9466-75 п.2", {"гост", "9466", "75", "п", "2"}},
+        {"E6013 и Э42А", {"e6013", "и", "э42а"}},
+        {"«Ток»—(постоянный)", {"ток", "постоянный"}},
+        {"Ґанок Її", {"ґанок", "її"}},  // Cyrillic letters beyond Russian are letters too
+        {" ,.-", {}},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(Utf8(Words(Cp(c.Text))), c.Words) << c.Text;
+    }
+}
+
+TEST(Stems, FirstFiveCharactersOfWordsOfThreeOrMore) {
+    EXPECT_EQ(Utf8(Stems(Cp("Сварщики и сварка: ток шва, а не ТОКИ сварщика"))),
+              (std::vector<std::string>{"сварк", "сварщ", "ток", "токи", "шва"}));
+}
+
+// Weights in draws of one exam's fifteen: every draw (group t, r in 0..K-2) asks one question.
+TEST(DrawWeight, CountsTheDrawsThatAskEachQuestion) {
+    struct TCase {
+        std::int32_t GroupSize;
+        std::int32_t Question;
+        std::int64_t Weight;
+    };
+    const TCase cases[] = {
+        {16, 0, 0},   {16, 1, 1},   {16, 5, 2},   {16, 14, 1},  {16, 15, 0}, {16, 16, 1},
+        {16, 31, 0},  {16, 238, 1}, {16, 239, 0}, {16, 243, 0}, {12, 4, 2},  {12, 11, 0},
+        {12, 178, 1}, {12, 179, 0}, {3, 1, 2},    {3, 2, 0},    {3, 3, 1},   {3, 43, 1},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(DrawWeight(c.Question, c.GroupSize), c.Weight)
+            << "K " << c.GroupSize << ", question " << c.Question;
+    }
+    for (const std::int32_t k : {3, 4, 12, 16}) {
+        std::int64_t sum = 0;
+        for (std::int32_t q = 0; q < 16 * k; ++q) {
+            sum += DrawWeight(q, k);
+        }
+        EXPECT_EQ(sum, 15 * (k - 1)) << "K " << k;
+    }
+}
+
+std::vector<TAuditQuestion> Read(const std::string& utf8Bank) {
+    static std::string bytes;
+    bytes = Cp(utf8Bank);
+    return ReadAuditQuestions(exam::SplitBankLines(bytes), "bank.txt");
+}
+
+TEST(ReadAuditQuestions, JoinsLinesAndDropsMarkersAndSpaces) {
+    const std::vector<TAuditQuestion> questions = Read(
+        "#1.2\n\\РД 03-495-02\n Что означает буква Б\n  в обозначении?  \n*\n"
+        " 1. Основное\n2.  Рутиловое покрытие \n    с добавками   \n3. Целлюлозное\n"
+        "#2.3\n\\РД\n Вопрос\n*\n1. Один\n   2. Два\n3. Три\n    4. продолжение\n");
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].Number, 1);
+    EXPECT_EQ(questions[0].Right, 2);
+    EXPECT_EQ(exam::Cp1251ToUtf8(questions[0].Wording), "Что означает буква Б в обозначении?");
+    EXPECT_EQ(
+        Utf8(questions[0].Options),
+        (std::vector<std::string>{"Основное", "Рутиловое покрытие с добавками", "Целлюлозное"}));
+    EXPECT_EQ(questions[1].Line, 10);
+    // Any number of leading spaces; "4. " is no option start, so it continues option 3.
+    EXPECT_EQ(Utf8(questions[1].Options),
+              (std::vector<std::string>{"Один", "Два", "Три 4. продолжение"}));
+}
+
+TEST(ReadAuditQuestions, RefusesOptionsItCannotTell) {
+    const char* const banks[] = {
+        "#1.1\n\\Р\n Вопрос\n*\n1.Один\n2. Два\n3. Три\n",         // no space after the digit
+        "#1.1\n\\Р\n Вопрос\n*\n1. Один\n3. Три\n2. Два\n",        // out of order
+        "#1.1\n\\Р\n Вопрос\n*\n1. Один\n2. Два\n",                // too few
+        "#1.1\n\\Р\n Вопрос\n*\n1. Один\n2. Два\n3. Три\n1. И\n",  // a fourth
+    };
+    for (const char* bank : banks) {
+        try {
+            Read(bank);
+            ADD_FAILURE() << "accepted: " << bank;
+        } catch (const TToolError& error) {
+            EXPECT_EQ(error.ExitStatus, kExitBankProblems);
+            EXPECT_TRUE(std::string(error.what()).starts_with("bank.txt:1: question 1 lacks"))
+                << error.what();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace examtool

@@ -1,0 +1,57 @@
+// examtool coverage FILE --group-size K: how often each question of a bank is asked over every
+// start time of a day.
+
+#include <string>
+#include <vector>
+
+#include "bank_file.h"
+#include "bank_validator.h"
+#include "commands.h"
+#include "coverage.h"
+#include "json_output.h"
+#include "question_bank.h"
+
+namespace examtool {
+
+namespace {
+
+TCommandResult RunCoverage(const TCommandLine& line) {
+    const std::int32_t groupSize = *GroupSizeValue(line);
+    const std::string bytes = ReadBankFile(line.Path);
+    // Also guarantees every question the draw asks for, so that the counts add up.
+    RequireValidBank(line.Path, bytes, groupSize);
+    const std::int32_t questions = exam::CountQuestions(exam::SplitBankLines(bytes));
+
+    std::vector<std::int64_t> counts = CountExamsOfADay(groupSize);
+    counts.resize(static_cast<std::size_t>(questions) + 1, 0);  // questions the draw never asks
+    TJson neverDrawn = TJson::array();
+    for (std::int32_t q = 1; q <= questions; ++q) {
+        if (counts[q] == 0) {
+            neverDrawn.push_back(q);
+        }
+    }
+    return {JsonText({
+        {"start_times", kStartTimesPerDay},
+        {"never_drawn", neverDrawn},
+        {"exams", std::vector<std::int64_t>(counts.begin() + 1, counts.end())},
+    })};
+}
+
+}  // namespace
+
+TCommand AddCoverageCommand(CLI::App& tool, TCommandLine& line) {
+    CLI::App& command = AddCommand(
+        tool, "coverage", "how often each question is asked over a day",
+        "Draws the exam of every start time of a day (each of the 86400000\n"
+        "milliseconds since midnight seeds one) and prints one JSON object (UTF-8):\n"
+        "  start_times   86400000\n"
+        "  never_drawn   the questions that no start time asks, in bank order\n"
+        "  exams         for each question in bank order, how many start times give\n"
+        "                an exam that asks it\n"
+        "The bank must be valid and hold the 15 * K - 2 questions the draw can ask for.\n");
+    AddFileArgument(command, line);
+    AddGroupSizeOption(command, line, true);
+    return {&command, RunCoverage};
+}
+
+}  // namespace examtool
