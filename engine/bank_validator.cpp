@@ -13,9 +13,7 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Quote(std::string_view cp1251) {
-    // Appending, rather than "\"" + text, keeps g++ 12's -Wrestrict false alarm out of release
-    // builds.
-    return std::string("\"").append(Cp1251ToUtf8(cp1251)).append("\"");
+    return "\"" + Cp1251ToUtf8(cp1251) + "\"";
 }
 
 std::string Hex(unsigned char byte) {

@@ -21,9 +21,7 @@ std::string Printable(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    // Appending, rather than "\"" + text, keeps g++ 12's -Wrestrict false alarm out of release
-    // builds.
-    return std::string("\"").append(Printable(text)).append("\"");
+    return "\"" + Printable(text) + "\"";
 }
 
 }  // namespace examtool
