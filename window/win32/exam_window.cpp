@@ -501,13 +501,16 @@ int RunExamWindow(const TExamProfile& profile, TUtcClock clock) {
     window.Show();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab, Shift+Tab and the arrow keys move between the controls as in a dialog.
-        if (window.Handle() == nullptr || !IsDialogMessageW(window.Handle(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        DispatchExamMessage(window.Handle(), message);
     }
     return 0;
+}
+
+void DispatchExamMessage(HWND window, MSG& message) {
+    if (window == nullptr || !IsDialogMessageW(window, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
 }
 
 }  // namespace exam

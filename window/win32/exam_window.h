@@ -99,6 +99,11 @@ private:
     TExamFlow Flow;
 };
 
+// Hands one message of the thread's queue on as the program's loop does: Tab, Shift+Tab and the
+// arrow keys move between the window's controls as in a dialog; anything else is translated
+// into characters and dispatched.
+void DispatchExamMessage(HWND window, MSG& message);
+
 // Runs one exam of profile in a new window with the given clock until the window is closed;
 // returns the exit status, 0.
 int RunExamWindow(const TExamProfile& profile, TUtcClock clock);

@@ -24,7 +24,7 @@ std::string ToCp1251(std::wstring_view text) {
         return {};
     }
     const int size = static_cast<int>(text.size());
-    // A surrogate pair becomes one '?', so a byte per unit is always enough.
+    // Never more than one byte per UTF-16 unit.
     std::string bytes(static_cast<std::size_t>(size), '\0');
     const int written = WideCharToMultiByte(kCp1251, WC_NO_BEST_FIT_CHARS, text.data(), size,
                                             bytes.data(), size, "?", nullptr);

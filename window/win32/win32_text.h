@@ -9,7 +9,8 @@ namespace exam::win32 {
 
 std::wstring FromCp1251(std::string_view text);
 
-// Characters Windows-1251 lacks become '?', which no answer accepts.
+// Characters Windows-1251 lacks become '?' (a surrogate pair one or two of them), which no
+// answer accepts.
 std::string ToCp1251(std::wstring_view text);
 
 }  // namespace exam::win32
