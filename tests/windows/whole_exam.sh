@@ -132,7 +132,10 @@ export DISPLAY=:$(head -n 1 "$scratch/display")
 
 # The watchdog: a run that hangs is ended through the window after 150 s.
 (
-    sleep 150
+    trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
+    sleep 150 &
+    sleeper=$!
+    wait "$sleeper"
     echo "whole_exam: $name: the watchdog ends the run" >&2
     inspect close >/dev/null 2>&1 || true
 ) &

@@ -28,5 +28,10 @@ until [ -s "$scratch/display" ]; do
     sleep 0.1
 done
 export DISPLAY=:$(head -n 1 "$scratch/display")
-# The program ends by itself; its own time limit is the test's.
-bash "$here/../../../tools/wine/run" "$prefix" "$@"
+# The program ends by itself; its own time limit is the test's. Its output goes through a file:
+# Wine's background processes inherit it and stay until the Wine server ends, and a test runner
+# reading a pipe would wait for them.
+status=0
+bash "$here/../../../tools/wine/run" "$prefix" "$@" >"$scratch/output" 2>&1 || status=$?
+cat "$scratch/output"
+exit $status

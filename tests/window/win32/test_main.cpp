@@ -6,15 +6,20 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    constexpr wchar_t kDesktop[] = L"ExamWindowTests";
+    // One desktop per test process: tests running side by side each have their own X server.
+    const std::wstring name = L"ExamWindowTests-" + std::to_wstring(GetCurrentProcessId());
     constexpr wchar_t kSize[] = L"1024x768";
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Explorer\\Desktops", kDesktop, REG_SZ,
-                    kSize, sizeof(kSize));
-    HDESK desktop = CreateDesktopW(kDesktop, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    constexpr wchar_t kDesktops[] = L"Software\\Wine\\Explorer\\Desktops";
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktops, name.c_str(), REG_SZ, kSize, sizeof(kSize));
+    HDESK desktop = CreateDesktopW(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
     if (desktop == nullptr || !SetThreadDesktop(desktop)) {
         return 2;
     }
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktops, name.c_str());
+    return status;
 }
