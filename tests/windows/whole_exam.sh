@@ -4,9 +4,10 @@
 # window back with the test-only inspector after every step: caption, title screen, each ticket's
 # text against the bank, the answer box's key filter, which controls each screen shows and where
 # the focus is, the 22 lines of the results (against examtool), and End with exit status 0.
-#   whole_exam.sh NAME PROGRAM.exe INSPECTOR.exe EXAMTOOL.exe BANK WINE_PREFIX SCRATCH_DIR
+#   whole_exam.sh NAME PROGRAM.exe INSPECTOR.exe EXAMTOOL.exe BANK WINE_PREFIX SCRATCH_DIR [title]
 # NAME (varnel or dostrik) selects the facts below; PROGRAM is that program's build with the
-# clock at midnight UTC.
+# clock at midnight UTC. With "title" the program may be the real one (its exam depends on the
+# time): the run checks the title screen and ends the program there with End.
 set -euo pipefail
 
 name=$1
@@ -16,6 +17,7 @@ examtool=$(realpath "$4")
 bank=$(realpath "$5")
 prefix=$(realpath -m "$6")
 scratch=$(realpath -m "$7")
+only_title=$([ "${8:-}" = title ] && echo 1 || echo 0)
 here=$(cd "$(dirname "$0")" && pwd)
 wine_run=(bash "$here/../../tools/wine/run" "$prefix")
 
@@ -115,6 +117,20 @@ click() {  # click CONTROL: the middle of the control on the screen
     xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
 }
 
+# End, from a screen where Next has the focus: Shift+Tab goes to End, Enter presses it; the
+# window closes and the program exits with status 0.
+end_exam() {
+    step="End"
+    key shift+Tab
+    expect focus=B2
+    key Return
+    inspect gone 10000 || fail "the window is still open after End"
+    wait "$launcher_pid" || true
+    launcher_pid=
+    [ "$(tr -d '\r' <"$scratch/status" 2>/dev/null)" = "exit=0" ] ||
+        fail "exit status: $(cat "$scratch/status" 2>/dev/null || echo none)"
+}
+
 for tool in Xvfb xdotool iconv timeout; do
     command -v "$tool" >/dev/null || fail "$tool is missing (bash tools/test windows)"
 done
@@ -154,6 +170,11 @@ diff <(shown_text) <(printf '%s\n' "" "" "     АТТЕСТАЦИЯ СПЕЦИА
     "                                 по теме" "" "$subject" "" \
     "                         РУЧНАЯ ДУГОВАЯ СВАРКА" "" "                               Уровень: I" "") ||
     fail "the title lines differ"
+if [ "$only_title" = 1 ]; then
+    end_exam
+    echo "whole_exam: $name: title screen and End passed"
+    exit 0
+fi
 
 answers=()
 for n in $(seq 15); do
@@ -222,13 +243,5 @@ sleep 0.3
 expect "LT2.text=РЕЗУЛЬТАТЫ  ТЕСТИРОВАНИЯ" focus=B1
 diff <(shown_text) "$scratch/results.txt" || fail "Next on the results changed them"
 
-step="End"
-key shift+Tab
-expect focus=B2
-key Return
-inspect gone 10000 || fail "the window is still open after End"
-wait "$launcher_pid" || true
-launcher_pid=
-[ "$(tr -d '\r' <"$scratch/status" 2>/dev/null)" = "exit=0" ] ||
-    fail "exit status: $(cat "$scratch/status" 2>/dev/null || echo none)"
+end_exam
 echo "whole_exam: $name: passed"
