@@ -125,7 +125,7 @@ char TypedCharacter(wchar_t unit) {
 
 TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcClock clock)
     : Silver(CreateSolidBrush(kSilver)), Flow(profile, state, random, *this, std::move(clock)) {
-    // The silver brush lives as long as the program's first window: one per process.
+    // The window classes stay registered until the process ends, and so does their brush.
     static const TBrush classBrush(CreateSolidBrush(kSilver));
     RegisterClasses(classBrush.get(), &TFT::WindowProc, &TFT::PanelProc);
 
@@ -498,6 +498,9 @@ int RunExamWindow(const TExamProfile& profile, TUtcClock clock) {
     TExamState state;
     TRandom random;
     TFT window(profile, state, random, std::move(clock));
+    if (window.Handle() == nullptr) {
+        return 1;  // no window could be made (no desktop): no exam took place
+    }
     window.Show();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

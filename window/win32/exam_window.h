@@ -105,7 +105,7 @@ private:
 void DispatchExamMessage(HWND window, MSG& message);
 
 // Runs one exam of profile in a new window with the given clock until the window is closed;
-// returns the exit status, 0.
+// returns the exit status: 0, or 1 if the window could not be created.
 int RunExamWindow(const TExamProfile& profile, TUtcClock clock);
 
 }  // namespace exam
