@@ -4,8 +4,9 @@
 // Writes one line per start to OUTPUT: "PROGRAM ms peak_working_set_kib peak_private_kib".
 // Each program is closed through its window (WM_CLOSE) before the next starts.
 
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>  // after windows.h, which it needs
 
 #include <cstdio>
 #include <string>
