@@ -1,0 +1,247 @@
+#!/usr/bin/env bash
+# Sits a whole exam in a Windows program under Wine, from the keyboard and mouse as a candidate
+# would, in a Wine virtual desktop of 1024 x 768 on a private headless X server, and reads the
+# window back with the test-only inspector after every step: caption, title screen, each ticket's
+# text against the bank, the answer box's key filter, which controls each screen shows and where
+# the focus is, the 22 lines of the results (against examtool), and End with exit status 0.
+#   whole_exam.sh NAME PROGRAM.exe INSPECTOR.exe EXAMTOOL.exe BANK WINE_PREFIX SCRATCH_DIR [title]
+# NAME (varnel or dostrik) selects the facts below; PROGRAM is that program's build with the
+# clock at midnight UTC. With "title" the program may be the real one (its exam depends on the
+# time): the run checks the title screen and ends the program there with End.
+set -euo pipefail
+
+name=$1
+program=$(realpath "$2")
+inspector=$(realpath "$3")
+examtool=$(realpath "$4")
+bank=$(realpath "$5")
+prefix=$(realpath -m "$6")
+scratch=$(realpath -m "$7")
+only_title=$([ "${8:-}" = title ] && echo 1 || echo 0)
+here=$(cd "$(dirname "$0")" && pwd)
+wine_run=(bash "$here/../../tools/wine/run" "$prefix")
+
+case $name in
+    varnel)
+        group_size=16
+        caption="СОСУДЫ, РАБОТАЮЩИЕ ПОД ДАВЛЕНИЕМ.   Способ сварки: РД.    1 УРОВЕНЬ     (ЭКЗАМЕН)   "
+        subject="                СОСУДЫ, РАБОТАЮЩИЕ ПОД ДАВЛЕНИЕМ "
+        questions=(4 125 197 43 52 154 76 138 84 162 20 102 211 188 228)
+        ;;
+    dostrik)
+        group_size=12
+        caption="МЕТАЛЛИЧЕСКИЕ И ЖЕЛЕЗОБЕТОННЫЕ КОНСТРУКЦИИ.  Способ сварки: РД.  1 УРОВЕНЬ     (ЭКЗАМЕН)   "
+        subject="        МЕТАЛЛИЧЕСКИЕ И ЖЕЛЕЗОБЕТОННЫЕ КОНСТРУКЦИИ"
+        questions=(3 94 148 32 39 115 57 103 63 121 15 77 158 141 171)
+        ;;
+    *)
+        echo "whole_exam: unknown program $name" >&2
+        exit 2
+        ;;
+esac
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+desktop=exam-$name-$$
+step=start
+
+fail() {
+    echo "whole_exam: $name: $step: $*" >&2
+    [ -s "$scratch/state" ] && { echo "--- the window's last state ---" >&2; cat "$scratch/state" >&2; }
+    exit 1
+}
+
+xvfb_pid=
+launcher_pid=
+watchdog_pid=
+cleanup() {
+    [ -n "$watchdog_pid" ] && kill "$watchdog_pid" 2>/dev/null || true
+    # The program is ended through its window, never by killing Wine's launcher.
+    if [ -n "$launcher_pid" ] && kill -0 "$launcher_pid" 2>/dev/null; then
+        inspect close >/dev/null 2>&1 || true
+        for _ in $(seq 50); do
+            kill -0 "$launcher_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+
+inspect() {  # inspect COMMAND...: the inspector on the exam's desktop, within 30 s
+    timeout 30 "${wine_run[@]}" "$inspector" "$desktop" "$@"
+}
+
+# expect LINE...: waits until the window's state holds every line; keeps the state in $scratch.
+expect() {
+    printf '%s\n' "$@" | inspect wait 10000 >"$scratch/state" 2>"$scratch/missing" ||
+        fail "$(cat "$scratch/missing")"
+}
+
+# The text area's lines in the last state.
+shown_text() {
+    sed -n 's/^MT\.line=//p' "$scratch/state"
+}
+
+# What a ticket shows for question $1: its block from the bank without the header and the
+# reference line, the asterisk line as the options heading.
+bank_question() {
+    iconv -f CP1251 -t UTF-8 "$bank" | awk -v q="$1" '
+        /^#/ { n++; next }
+        n != q || /^\\/ { next }
+        $0 == "*" { print ""; print "   ------  ВАРИАНТЫ  ОТВЕТА  -------"; print ""; next }
+        { print }'
+}
+
+correct_answer() {
+    iconv -f CP1251 -t UTF-8 "$bank" | awk -v q="$1" '/^#/ && ++n == q { sub(/.*\./, ""); print }'
+}
+
+ticket_title() {
+    if [ "$1" -eq 15 ]; then
+        printf 'ПОСЛЕДНИЙ   БИЛЕТ  %3d' "$1"
+    else
+        printf 'БИЛЕТ  %3d' "$1"
+    fi
+}
+
+# Keys and clicks go to the virtual desktop, which hands them to the focused control.
+key() { xdotool key --delay 30 "$@"; }
+click() {  # click CONTROL: the middle of the control on the screen
+    local rect
+    rect=$(sed -n "s/^$1\.screen=//p" "$scratch/state")
+    set -- $rect
+    xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
+}
+
+# End, from a screen where Next has the focus: Shift+Tab goes to End, Enter presses it; the
+# window closes and the program exits with status 0.
+end_exam() {
+    step="End"
+    key shift+Tab
+    expect focus=B2
+    key Return
+    inspect gone 10000 || fail "the window is still open after End"
+    wait "$launcher_pid" || true
+    launcher_pid=
+    [ "$(tr -d '\r' <"$scratch/status" 2>/dev/null)" = "exit=0" ] ||
+        fail "exit status: $(cat "$scratch/status" 2>/dev/null || echo none)"
+}
+
+for tool in Xvfb xdotool iconv timeout; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (bash tools/test windows)"
+done
+
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 \
+    3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+xvfb_pid=$!
+deadline=$((SECONDS + 30))
+until [ -s "$scratch/display" ]; do
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+    [ $SECONDS -lt $deadline ] || fail "Xvfb gave no display number within 30 s"
+    sleep 0.1
+done
+export DISPLAY=:$(head -n 1 "$scratch/display")
+
+# The watchdog: a run that hangs is ended through the window after 150 s.
+(
+    trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
+    sleep 150 &
+    sleeper=$!
+    wait "$sleeper"
+    echo "whole_exam: $name: the watchdog ends the run" >&2
+    inspect close >/dev/null 2>&1 || true
+) &
+watchdog_pid=$!
+
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+"${wine_run[@]}" explorer "/desktop=$desktop,1024x768" "$inspector" run \
+    "$(windows_path "$scratch/status")" "$(windows_path "$program")" >"$scratch/wine.log" 2>&1 &
+launcher_pid=$!
+
+step="title screen"
+expect "caption=$caption" "window=10 7 973 730" "active=1" "focus=B1" \
+    LT2.visible=0 LT1.visible=0 ET.visible=0 B1.visible=1 B2.visible=1 LT3.visible=1 \
+    "LT3.text=ВЕЛТ-2005" "B1.text=Дальше" "B2.text=Конец"
+diff <(shown_text) <(printf '%s\n' "" "" "     АТТЕСТАЦИЯ СПЕЦИАЛИСТОВ СВАРОЧНОГО ПРОИЗВОДСТВА" "" \
+    "                                 по теме" "" "$subject" "" \
+    "                         РУЧНАЯ ДУГОВАЯ СВАРКА" "" "                               Уровень: I" "") ||
+    fail "the title lines differ"
+if [ "$only_title" = 1 ]; then
+    end_exam
+    echo "whole_exam: $name: title screen and End passed"
+    exit 0
+fi
+
+answers=()
+for n in $(seq 15); do
+    question=${questions[n - 1]}
+    step="ticket $n (question $question)"
+    # Next is pressed by Enter, Space or the mouse in turn.
+    case $((n % 3)) in
+        1) key Return ;;
+        2) key space ;;
+        0) click B1 ;;
+    esac
+    end_visible=$([ "$n" -eq 15 ] && echo 0 || echo 1)
+    expect "LT2.text=$(ticket_title "$n")" "LT1.text=ВАРИАНТ ОТВЕТА: " "focus=ET" "ET.text=" \
+        LT2.visible=1 LT1.visible=1 ET.visible=1 B1.visible=0 "B2.visible=$end_visible"
+    diff <(shown_text) <(bank_question "$question") || fail "the ticket's text differs from the bank"
+
+    answer=$(correct_answer "$question")
+    case $n in
+        1)  # 7 is discarded; Ctrl+V is discarded, Shift+Insert pastes unchecked.
+            "${wine_run[@]}" "$inspector" clipboard 2 || fail "cannot set the clipboard"
+            key 7 3
+            expect "ET.text=3" B1.visible=0 focus=ET
+            key BackSpace ctrl+v shift+Insert
+            expect "ET.text=2" B1.visible=0
+            answer=2
+            ;;
+        2)  # 32 is too large: the box empties and Next stays hidden.
+            key 3 2 Return
+            expect "ET.text=" B1.visible=0 focus=ET
+            key "$answer"
+            ;;
+        3)  # A pasted -3a reads as 3.
+            "${wine_run[@]}" "$inspector" clipboard -3a || fail "cannot set the clipboard"
+            key shift+Insert
+            expect "ET.text=-3a"
+            answer=3
+            ;;
+        4)  # A pasted -3 is rejected.
+            "${wine_run[@]}" "$inspector" clipboard -3 || fail "cannot set the clipboard"
+            key shift+Insert Return
+            expect "ET.text=" B1.visible=0 focus=ET
+            key "$answer"
+            ;;
+        *) key "$answer" ;;
+    esac
+    key Return
+    expect "LT2.text=$(ticket_title "$n")" B1.visible=1 focus=B1 "B2.visible=$end_visible"
+    answers+=("$answer")
+done
+
+step="results"
+key Return
+expect "LT2.text=РЕЗУЛЬТАТЫ  ТЕСТИРОВАНИЯ" LT2.visible=1 LT1.visible=0 ET.visible=0 \
+    B1.visible=1 B2.visible=1 LT3.visible=1 focus=B1
+shown_text >"$scratch/results.txt"
+list=$(IFS=,; echo "${answers[*]}")
+"${wine_run[@]}" "$examtool" report "$bank" --group-size "$group_size" --utc 00:00:00.000 \
+    --answers "$list" 2>&1 | tr -d '\r' | tail -n 22 >"$scratch/expected_results.txt"
+diff "$scratch/results.txt" "$scratch/expected_results.txt" ||
+    fail "the results differ from examtool report (answers $list)"
+[ "$(wc -l <"$scratch/results.txt")" -eq 22 ] || fail "the results are not 22 lines"
+
+step="results again"
+click B1
+sleep 0.3
+expect "LT2.text=РЕЗУЛЬТАТЫ  ТЕСТИРОВАНИЯ" focus=B1
+diff <(shown_text) "$scratch/results.txt" || fail "Next on the results changed them"
+
+end_exam
+echo "whole_exam: $name: passed"

@@ -1,0 +1,13 @@
+#include "exam_program.h"
+
+#include "exam_window.h"
+
+namespace exam {
+
+int RunExamProgram(const TExamProfile& profile, const char* /*programName*/) {
+    // The program takes no command line and reads nothing from its surroundings; Windows names
+    // it by its executable.
+    return RunExamWindow(profile, SystemUtcTimeOfDay);
+}
+
+}  // namespace exam
