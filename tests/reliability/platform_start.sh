@@ -15,6 +15,7 @@
 # 1.5) and checks the window's bounds in device pixels, then closes it on the title screen.
 # EXAM_TIME_SCALE (default 1) stretches every wait for slow runs.
 set -euo pipefail
+source "$(dirname "$0")/../../tools/headless-display.sh"
 
 program=$(realpath "$1")
 close_request=$(realpath "$2")
@@ -64,16 +65,7 @@ cleanup() {
 trap cleanup EXIT
 
 # -noreset keeps the root window's properties set below once their setter disconnects.
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "${screen}x24" \
-    3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-deadline=$((SECONDS + 30))
-until [ -s "$scratch/display" ]; do
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-    [ $SECONDS -lt $deadline ] || fail "Xvfb gave no display number within 30 s"
-    sleep 0.1
-done
-export DISPLAY=:$(head -n 1 "$scratch/display")
+start_headless_display "$scratch" "$screen" || fail "no headless X server"
 
 width=${screen%x*}
 height=${screen#*x}

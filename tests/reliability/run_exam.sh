@@ -9,6 +9,7 @@
 # XDG_* directories; it keeps the program's output (program.log) and the results text it showed
 # (results.txt). EXAM_TIME_SCALE (default 1) stretches every wait for slow runs.
 set -euo pipefail
+source "$(dirname "$0")/../../tools/headless-display.sh"
 
 program=$(realpath "$1")
 scratch=$(realpath -m "$2")
@@ -54,18 +55,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The server picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 \
-    3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-deadline=$((SECONDS + 30))
-until [ -s "$scratch/display" ]; do
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-    [ $SECONDS -lt $deadline ] || fail "Xvfb gave no display number within 30 s"
-    sleep 0.1
-done
-display=:$(head -n 1 "$scratch/display")
-export DISPLAY=$display
+start_headless_display "$scratch" || fail "no headless X server"
+display=$DISPLAY
 
 # Nothing of this machine's user settings, session or desktop reaches the program; the
 # sanitizers' options do, for sanitizer builds.

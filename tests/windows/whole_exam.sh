@@ -9,6 +9,7 @@
 # clock at midnight UTC. With "title" the program may be the real one (its exam depends on the
 # time): the run checks the title screen and ends the program there with End.
 set -euo pipefail
+source "$(dirname "$0")/../../tools/headless-display.sh"
 
 name=$1
 program=$(realpath "$2")
@@ -135,16 +136,7 @@ for tool in Xvfb xdotool iconv timeout; do
     command -v "$tool" >/dev/null || fail "$tool is missing (bash tools/test windows)"
 done
 
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 \
-    3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-deadline=$((SECONDS + 30))
-until [ -s "$scratch/display" ]; do
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-    [ $SECONDS -lt $deadline ] || fail "Xvfb gave no display number within 30 s"
-    sleep 0.1
-done
-export DISPLAY=:$(head -n 1 "$scratch/display")
+start_headless_display "$scratch" || fail "no headless X server"
 
 # The watchdog: a run that hangs is ended through the window after 150 s.
 (

@@ -3,6 +3,7 @@
 # then the one monitor the program sees:
 #   run_on_screen.sh WINE_PREFIX PROGRAM.exe [ARGUMENTS...]
 set -euo pipefail
+source "$(dirname "$0")/../../../tools/headless-display.sh"
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$1
 shift
@@ -16,18 +17,7 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 \
-    3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-deadline=$((SECONDS + 30))
-until [ -s "$scratch/display" ]; do
-    if ! kill -0 "$xvfb_pid" 2>/dev/null || [ $SECONDS -ge $deadline ]; then
-        echo "run_on_screen: Xvfb did not start: $(cat "$scratch/xvfb.log")" >&2
-        exit 1
-    fi
-    sleep 0.1
-done
-export DISPLAY=:$(head -n 1 "$scratch/display")
+start_headless_display "$scratch" || exit 1
 # The program ends by itself; its own time limit is the test's. Its output goes through a file:
 # Wine's background processes inherit it and stay until the Wine server ends, and a test runner
 # reading a pipe would wait for them.
