@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Sits a whole exam in a Windows program under Wine, from the keyboard and mouse as a candidate
 # would, in a Wine virtual desktop of 1024 x 768 on a private headless X server, and reads the
-# window back with the test-only inspector after every step: caption, title screen, each ticket's
+# window back with the test-only window reader after every step: caption, title screen, each ticket's
 # text against the bank, the answer box's key filter, which controls each screen shows and where
 # the focus is, the 22 lines of the results (against examtool), and End with exit status 0.
-#   whole_exam.sh NAME PROGRAM.exe INSPECTOR.exe EXAMTOOL.exe BANK WINE_PREFIX SCRATCH_DIR [title]
+#   whole_exam.sh NAME PROGRAM.exe WINDOW_READER.exe EXAMTOOL.exe BANK WINE_PREFIX SCRATCH_DIR [title]
 # NAME (varnel or dostrik) selects the facts below; PROGRAM is that program's build with the
 # clock at midnight UTC. With "title" the program may be the real one (its exam depends on the
 # time): the run checks the title screen and ends the program there with End.
@@ -13,7 +13,7 @@ source "$(dirname "$0")/../../tools/headless-display.sh"
 
 name=$1
 program=$(realpath "$2")
-inspector=$(realpath "$3")
+window_reader=$(realpath "$3")
 examtool=$(realpath "$4")
 bank=$(realpath "$5")
 prefix=$(realpath -m "$6")
@@ -59,7 +59,7 @@ cleanup() {
     [ -n "$watchdog_pid" ] && kill "$watchdog_pid" 2>/dev/null || true
     # The program is ended through its window, never by killing Wine's launcher.
     if [ -n "$launcher_pid" ] && kill -0 "$launcher_pid" 2>/dev/null; then
-        inspect close >/dev/null 2>&1 || true
+        read_window close >/dev/null 2>&1 || true
         for _ in $(seq 50); do
             kill -0 "$launcher_pid" 2>/dev/null || break
             sleep 0.1
@@ -72,13 +72,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-inspect() {  # inspect COMMAND...: the inspector on the exam's desktop, within 30 s
-    timeout 30 "${wine_run[@]}" "$inspector" "$desktop" "$@"
+read_window() {  # read_window COMMAND...: the window reader on the exam's desktop, within 30 s
+    timeout 30 "${wine_run[@]}" "$window_reader" "$desktop" "$@"
 }
 
 # expect LINE...: waits until the window's state holds every line; keeps the state in $scratch.
 expect() {
-    printf '%s\n' "$@" | inspect wait 10000 >"$scratch/state" 2>"$scratch/missing" ||
+    printf '%s\n' "$@" | read_window wait 10000 >"$scratch/state" 2>"$scratch/missing" ||
         fail "$(cat "$scratch/missing")"
 }
 
@@ -125,7 +125,7 @@ end_exam() {
     key shift+Tab
     expect focus=B2
     key Return
-    inspect gone 10000 || fail "the window is still open after End"
+    read_window gone 10000 || fail "the window is still open after End"
     wait "$launcher_pid" || true
     launcher_pid=
     [ "$(tr -d '\r' <"$scratch/status" 2>/dev/null)" = "exit=0" ] ||
@@ -145,12 +145,12 @@ start_headless_display "$scratch" || fail "no headless X server"
     sleeper=$!
     wait "$sleeper"
     echo "whole_exam: $name: the watchdog ends the run" >&2
-    inspect close >/dev/null 2>&1 || true
+    read_window close >/dev/null 2>&1 || true
 ) &
 watchdog_pid=$!
 
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-"${wine_run[@]}" explorer "/desktop=$desktop,1024x768" "$inspector" run \
+"${wine_run[@]}" explorer "/desktop=$desktop,1024x768" "$window_reader" run \
     "$(windows_path "$scratch/status")" "$(windows_path "$program")" >"$scratch/wine.log" 2>&1 &
 launcher_pid=$!
 
@@ -186,7 +186,7 @@ for n in $(seq 15); do
     answer=$(correct_answer "$question")
     case $n in
         1)  # 7 is discarded; Ctrl+V is discarded, Shift+Insert pastes unchecked.
-            "${wine_run[@]}" "$inspector" clipboard 2 || fail "cannot set the clipboard"
+            "${wine_run[@]}" "$window_reader" clipboard 2 || fail "cannot set the clipboard"
             key 7 3
             expect "ET.text=3" B1.visible=0 focus=ET
             key BackSpace ctrl+v shift+Insert
@@ -199,13 +199,13 @@ for n in $(seq 15); do
             key "$answer"
             ;;
         3)  # A pasted -3a reads as 3.
-            "${wine_run[@]}" "$inspector" clipboard -3a || fail "cannot set the clipboard"
+            "${wine_run[@]}" "$window_reader" clipboard -3a || fail "cannot set the clipboard"
             key shift+Insert
             expect "ET.text=-3a"
             answer=3
             ;;
         4)  # A pasted -3 is rejected.
-            "${wine_run[@]}" "$inspector" clipboard -3 || fail "cannot set the clipboard"
+            "${wine_run[@]}" "$window_reader" clipboard -3 || fail "cannot set the clipboard"
             key shift+Insert Return
             expect "ET.text=" B1.visible=0 focus=ET
             key "$answer"

@@ -1,7 +1,7 @@
 #pragma once
 
 // The Win32 exam window's class name and its controls' identifiers. Tests and the test-only
-// inspector find the window and its controls by them; nothing else depends on the numbers.
+// window reader find the window and its controls by them; nothing else depends on the numbers.
 
 namespace exam::win32 {
 

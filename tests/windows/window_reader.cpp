@@ -1,14 +1,14 @@
 // A test-only Win32 program that reads the exam window of another process back, as a screen
 // reader or a tester would see it: its caption, rectangles, texts, visibility and focus.
-//   inspector DESKTOP COMMAND...    works on the named desktop (Wine's virtual desktop):
-//   inspector wait TIMEOUT_MS      reads expected lines (UTF-8) from standard input and waits
-//                                  until the window's state holds every one of them; prints
-//                                  the state; exit status 1 if the time ran out
-//   inspector gone TIMEOUT_MS      waits until no exam window is left (exit status 1 if one is)
-//   inspector clipboard TEXT       puts TEXT on the clipboard
-//   inspector run STATUS PROGRAM   starts PROGRAM on this desktop, waits for it and writes its
-//                                  exit status to the file STATUS ("exit=N")
-//   inspector close                asks the exam window to close (WM_CLOSE), as a watchdog does
+//   window_reader DESKTOP COMMAND...   works on the named desktop (Wine's virtual desktop):
+//   window_reader wait TIMEOUT_MS     reads expected lines (UTF-8) from standard input and waits
+//                                     until the window's state holds every one of them; prints
+//                                     the state; exit status 1 if the time ran out
+//   window_reader gone TIMEOUT_MS     waits until no exam window is left (exit status 1 if one is)
+//   window_reader clipboard TEXT      puts TEXT on the clipboard
+//   window_reader run STATUS PROGRAM  starts PROGRAM on this desktop, waits for it and writes its
+//                                     exit status to the file STATUS ("exit=N")
+//   window_reader close               asks the exam window to close (WM_CLOSE), as a watchdog does
 // The state is one "key=value" line each: caption, window and client rectangles, the focused
 // control, then NAME.visible, NAME.rect (left top width height in the parent's client area),
 // NAME.screen (the same on the screen) and NAME.text for every control, and one MT.line per line
@@ -189,7 +189,7 @@ int Wait(int timeoutMs) {
     if (!held) {
         for (const std::string& e : expected) {
             if (!Holds(state, {e})) {
-                std::cerr << "inspector: not seen: " << e << '\n';
+                std::cerr << "window_reader: not seen: " << e << '\n';
             }
         }
     }
@@ -229,7 +229,7 @@ int Run(const std::wstring& statusFile, const std::wstring& program) {
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
-        std::cerr << "inspector: cannot start the program (error " << GetLastError() << ")\n";
+        std::cerr << "window_reader: cannot start the program (error " << GetLastError() << ")\n";
         return 1;
     }
     CloseHandle(process.hThread);
@@ -266,7 +266,7 @@ int main(int argc, char** argv) {
             }
         }
         if (desktop == nullptr || !SetThreadDesktop(desktop)) {
-            std::cerr << "inspector: cannot open the desktop " << argv[1] << '\n';
+            std::cerr << "window_reader: cannot open the desktop " << argv[1] << '\n';
             return 2;
         }
         --argc;
@@ -289,7 +289,8 @@ int main(int argc, char** argv) {
         HWND window = FindWindowW(kWindowClass, nullptr);
         return window != nullptr && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
-    std::cerr << "usage: inspector [DESKTOP] wait TIMEOUT_MS | gone TIMEOUT_MS | clipboard TEXT |"
-                 " close\n";
+    std::cerr
+        << "usage: window_reader [DESKTOP] wait TIMEOUT_MS | gone TIMEOUT_MS | clipboard TEXT |"
+           " close\n";
     return 2;
 }
