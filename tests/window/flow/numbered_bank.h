@@ -16,12 +16,9 @@ class TNumberedBank {
 public:
     TNumberedBank() {
         for (int q = 1; q <= 243; ++q) {
-            Storage.push_back(std::string("#")
-                                  .append(std::to_string(q))
-                                  .append(".")
-                                  .append(std::to_string(1 + q % 3)));
+            Storage.push_back("#" + std::to_string(q) + "." + std::to_string(1 + q % 3));
             Storage.push_back(Utf8ToCp1251("\\ОТУ 3-01 п.1"));
-            Storage.push_back(Utf8ToCp1251(std::string(" Вопрос ").append(std::to_string(q))));
+            Storage.push_back(Utf8ToCp1251(" Вопрос " + std::to_string(q)));
             Storage.push_back("*");
             Storage.push_back(Utf8ToCp1251("1. Да"));
             Storage.push_back(Utf8ToCp1251("2. Нет"));
