@@ -49,7 +49,7 @@ void WholeExam(benchmark::State& bench) {
         exam::Seed(random, [&] {
             return exam::TUtcTimeOfDay{12, 0, 0, int(millisecond++ % 1000)};
         });
-        exam::DrawTickets(state, profile, random);
+        exam::DrawTickets(state, profile.GroupSize, random);
         std::size_t shown = 0;
         for (std::int32_t n = 1; n <= exam::kTicketCount; ++n) {
             state.CurrentTicket = n;

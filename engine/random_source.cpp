@@ -26,12 +26,8 @@ void Seed(TRandom& random, const TUtcClock& clock) {
 }
 
 std::int32_t Random(TRandom& random, std::int32_t n) {
-    random.SeedValue = random.SeedValue * 134775813u + 1u;  // wraps modulo 2^32
-    if (n <= 0) {
-        return 0;
-    }
-    const std::uint64_t product = std::uint64_t{random.SeedValue} * static_cast<std::uint32_t>(n);
-    return static_cast<std::int32_t>(product >> 32);
+    random.SeedValue = NextSeed(random.SeedValue);
+    return ScaleSeed(random.SeedValue, n);
 }
 
 }  // namespace exam

@@ -31,8 +31,23 @@ std::uint32_t SeedFromTime(const TUtcTimeOfDay& time);
 // Seeds the source from `clock`.
 void Seed(TRandom& random, const TUtcClock& clock = SystemUtcTimeOfDay);
 
-// Advances the seed (seed * 134775813 + 1 mod 2^32) and returns floor(seed * n / 2^32),
-// which lies in 0..n-1 for n >= 1 (and is 0 for n <= 0).
+// The generator's multiplier (0x08088405): each step takes the seed to seed * it + 1, mod 2^32.
+inline constexpr std::uint32_t kRandomMultiplier = 134775813u;
+
+constexpr std::uint32_t NextSeed(std::uint32_t seed) {
+    return seed * kRandomMultiplier + 1u;  // wraps modulo 2^32
+}
+
+// What Random(n) returns once the seed has become `seed`: floor(seed * n / 2^32), which lies in
+// 0..n-1 for n >= 1 (and is 0 for n <= 0).
+constexpr std::int32_t ScaleSeed(std::uint32_t seed, std::int32_t n) {
+    if (n <= 0) {
+        return 0;
+    }
+    return static_cast<std::int32_t>((std::uint64_t{seed} * static_cast<std::uint32_t>(n)) >> 32);
+}
+
+// Advances the seed one step and returns ScaleSeed of the new seed.
 std::int32_t Random(TRandom& random, std::int32_t n);
 
 }  // namespace exam

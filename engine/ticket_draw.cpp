@@ -17,7 +17,7 @@ constexpr std::int32_t kRepeatOrFree = 9;  // a repeated draw in A, a group nobo
 
 }  // namespace
 
-void DrawTickets(TExamState& state, const TExamProfile& profile, TRandom& random) {
+void DrawTickets(TExamState& state, std::int32_t groupSize, TRandom& random) {
     std::array<TEntry, kGroupCount> drawn{};   // A
     std::array<TEntry, kGroupCount> groups{};  // B
     for (std::int32_t k = 0; k < kGroupCount; ++k) {
@@ -66,14 +66,9 @@ void DrawTickets(TExamState& state, const TExamProfile& profile, TRandom& random
         }
     }
 
-    const std::int32_t k = profile.GroupSize;
     for (std::int32_t ticket = 1; ticket <= kTicketCount; ++ticket) {
-        const std::int32_t group = drawn[ticket - 1].Value;
-        std::int32_t r = Random(random, k - 1);
-        if (r == 0 && group == 0) {
-            r = k / 3;  // question 0 does not exist
-        }
-        state.Tickets[ticket].QuestionNumber = group * k + r;
+        const std::int32_t r = Random(random, groupSize - 1);
+        state.Tickets[ticket].QuestionNumber = DrawnQuestion(drawn[ticket - 1].Value, r, groupSize);
     }
     state.CurrentTicket = 0;
 }

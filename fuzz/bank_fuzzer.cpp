@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "bank_validator.h"
+#include "bank_reader.h"
 #include "exam_state.h"
 #include "fuzz_check.h"
 #include "question_bank.h"
@@ -154,8 +154,9 @@ void CheckExtraction(const std::vector<std::string_view>& lines, std::int32_t li
 }
 
 // A bank without problems is one the programs could embed: every question must come out whole.
-void CheckCleanBank(const std::vector<std::string_view>& lines) {
-    const std::int32_t count = CountQuestions(lines);
+void CheckCleanBank(const TBank& model) {
+    const std::vector<std::string_view>& lines = model.Lines;
+    const auto count = static_cast<std::int32_t>(model.Questions.size());
     FUZZ_CHECK(count >= 1, "a clean bank without questions");
     FUZZ_CHECK(lines.front().starts_with('#'), "a clean bank not starting with a header");
     const TQuestionBank bank(lines.data(), lines.size());
@@ -178,6 +179,12 @@ void CheckCleanBank(const std::vector<std::string_view>& lines) {
         FUZZ_CHECK(ticket.CorrectAnswer >= 1 && ticket.CorrectAnswer <= 3, where());
         FUZZ_CHECK(code == std::to_string(number).substr(0, kQuestionCodeLength), where());
         FUZZ_CHECK(shown >= 7, where());
+        // The reader's block is what the ticket shows: less header and reference, the asterisk
+        // line counting three.
+        const TBankQuestion& question = model.Questions[static_cast<std::size_t>(number - 1)];
+        FUZZ_CHECK(static_cast<std::size_t>(question.LineCount) == shown, where());
+        FUZZ_CHECK(question.Answer == ticket.CorrectAnswer && question.Options.size() == 3,
+                   where());
     }
 }
 
@@ -194,12 +201,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "group size " + std::to_string(groupSize) + ": " + std::to_string(grouped) +
                        " problems against " + std::to_string(plain.size()) + " without");
     }
+    const TBank model = ReadBank(bytes);
     if (plain.empty()) {
-        CheckCleanBank(lines);
+        CheckCleanBank(model);
     }
 
     const auto lineCount = static_cast<std::int32_t>(lines.size());
-    const std::int32_t count = CountQuestions(lines);
+    const auto count = static_cast<std::int32_t>(model.Questions.size());
     constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
     constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
     const std::int32_t numbers[] = {kLowest, -1, 0, 1, 2, count / 2, count, count + 1, kHighest};

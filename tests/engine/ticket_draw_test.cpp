@@ -14,10 +14,8 @@ namespace {
 std::vector<std::int32_t> DrawnNumbers(std::uint32_t seed, std::int32_t groupSize) {
     TExamState state;
     state.CurrentTicket = 9;
-    TExamProfile profile;
-    profile.GroupSize = groupSize;
     TRandom random{seed};
-    DrawTickets(state, profile, random);
+    DrawTickets(state, groupSize, random);
     EXPECT_EQ(state.CurrentTicket, 0);
     std::vector<std::int32_t> numbers;
     for (std::int32_t n = 1; n <= kTicketCount; ++n) {
@@ -98,9 +96,7 @@ TEST(DrawTickets, PropertiesHoldOverManySeeds) {
 
             TRandom drawn{seed};
             TExamState state;
-            TExamProfile profile;
-            profile.GroupSize = k;
-            DrawTickets(state, profile, drawn);
+            DrawTickets(state, k, drawn);
             TRandom stepped{seed};
             for (int i = 0; i < 30; ++i) {
                 Random(stepped, 2);

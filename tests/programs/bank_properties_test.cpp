@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "bank_validator.h"
+#include "bank_reader.h"
 #include "cp1251.h"
 
 namespace exam {
@@ -52,64 +52,48 @@ class TBankProperties : public ::testing::TestWithParam<TBankFacts> {};
 TEST_P(TBankProperties, Hold) {
     const TBankFacts& facts = GetParam();
     const std::string bytes = ReadFile(facts.Path);
-    for (const TBankProblem& p : ValidateBank(bytes, facts.GroupSize)) {
+    const TBank bank = ReadBank(bytes, facts.GroupSize);
+    for (const TBankProblem& p : bank.Problems) {
         ADD_FAILURE() << facts.Path << ":" << p.Line << ": " << p.Message;
     }
-    const std::vector<std::string_view> lines = SplitBankLines(bytes);
-    ASSERT_EQ(lines.size(), facts.Lines);
-    EXPECT_EQ(lines.front(), facts.FirstLine);
-
-    // Split into blocks and check each one's shape.
-    std::vector<std::vector<std::string_view>> blocks;
-    for (const std::string_view line : lines) {
+    ASSERT_EQ(bank.Lines.size(), facts.Lines);
+    EXPECT_EQ(bank.Lines.front(), facts.FirstLine);
+    for (const std::string_view line : bank.Lines) {
         EXPECT_LE(line.size(), facts.MaxLength) << Cp1251ToUtf8(line);
-        if (line.starts_with('#')) {
-            blocks.emplace_back();
-        }
-        blocks.back().push_back(line);
     }
-    ASSERT_EQ(static_cast<int>(blocks.size()), facts.Questions);
+    ASSERT_EQ(static_cast<int>(bank.Questions.size()), facts.Questions);
 
     std::array<int, 3> answers{};
     int spaced = 0;
     std::map<std::string, int> wordings;
-    for (int q = 1; q <= facts.Questions; ++q) {
-        const auto& block = blocks[q - 1];
-        EXPECT_GE(block.size(), 7u) << "question " << q;
-        EXPECT_LE(block.size(), facts.MaxBlock) << "question " << q;
-        const char answer = block.front().back();
-        ASSERT_TRUE(answer >= '1' && answer <= '3') << "question " << q;
-        ++answers[answer - '1'];
+    for (const TBankQuestion& question : bank.Questions) {
+        const int q = question.Number;
+        EXPECT_GE(question.LineCount, 7) << "question " << q;
+        EXPECT_LE(static_cast<std::size_t>(question.LineCount), facts.MaxBlock) << "question " << q;
+        ASSERT_TRUE(question.Answer >= 1 && question.Answer <= 3) << "question " << q;
+        ++answers[question.Answer - 1];
 
-        std::size_t star = 2;
-        while (star < block.size() && block[star] != "*") {
-            ++star;
+        // Every option of a question in the same style: " 1. " or "1. ".
+        ASSERT_EQ(question.Options.size(), 3u) << "question " << q;
+        const bool withSpace = question.Options.front().Spaced;
+        for (const TBankOption& option : question.Options) {
+            EXPECT_EQ(option.Spaced, withSpace) << "question " << q;
+            const std::string start = (withSpace ? " " : "") + std::to_string(option.Digit) + ". ";
+            EXPECT_TRUE(option.Lines.front().starts_with(start)) << "question " << q;
         }
-        ASSERT_LT(star + 3, block.size() + 1) << "question " << q;
-        const bool withSpace = block[star + 1].starts_with(" 1. ");
-        EXPECT_TRUE(withSpace || block[star + 1].starts_with("1. ")) << "question " << q;
         spaced += withSpace ? 1 : 0;
-        for (const char* option : {"2. ", "3. "}) {
-            const std::string start = (withSpace ? " " : "") + std::string(option);
-            bool found = false;
-            for (std::size_t i = star + 2; i < block.size(); ++i) {
-                found = found || block[i].starts_with(start);
-            }
-            EXPECT_TRUE(found) << "question " << q << " lacks option " << start;
-        }
 
         std::string wording;
-        for (std::size_t i = 2; i < star; ++i) {
-            wording += std::string(block[i]) + " ";
+        for (const std::string_view line : question.Wording) {
+            wording += std::string(line) + " ";
         }
         const auto [it, fresh] = wordings.emplace(wording, q);
         EXPECT_TRUE(fresh) << "question " << q << " repeats question " << it->second;
 
         for (const TStretch& stretch : facts.Stretches) {
             if (q >= stretch.First && q <= stretch.Last) {
-                const std::string prefix = "\\" + Utf8ToCp1251(stretch.Document);
-                EXPECT_TRUE(block[1].starts_with(prefix))
-                    << "question " << q << ": " << Cp1251ToUtf8(block[1]);
+                EXPECT_EQ(ReferenceDocument(question.Reference), Utf8ToCp1251(stretch.Document))
+                    << "question " << q << ": " << Cp1251ToUtf8(question.Reference);
             }
         }
     }

@@ -14,7 +14,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "bank_validator.h"
+#include "bank_reader.h"
 #include "dostrik_profile.h"
 #include "exam_window.h"
 #include "varnel_profile.h"

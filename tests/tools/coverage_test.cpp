@@ -5,7 +5,6 @@
 #include <numeric>
 #include <vector>
 
-#include "exam_profile.h"
 #include "random_source.h"
 #include "ticket_draw.h"
 
@@ -16,12 +15,10 @@ namespace {
 std::vector<std::int64_t> CountThroughTheDraw(std::int32_t groupSize, std::uint32_t first,
                                               std::uint32_t end) {
     std::vector<std::int64_t> counts(static_cast<std::size_t>(15 * groupSize - 1), 0);
-    exam::TExamProfile profile;
-    profile.GroupSize = groupSize;
     for (std::uint32_t seed = first; seed < end; ++seed) {
         exam::TRandom random{seed};
         exam::TExamState state;
-        exam::DrawTickets(state, profile, random);
+        exam::DrawTickets(state, groupSize, random);
         for (std::int32_t ticket = 1; ticket <= exam::kTicketCount; ++ticket) {
             ++counts.at(state.Tickets[ticket].QuestionNumber);
         }

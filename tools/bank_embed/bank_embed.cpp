@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "bank_validator.h"
+#include "bank_reader.h"
 
 namespace {
 
@@ -61,15 +61,15 @@ int main(int argc, char** argv) {
     buffer << in.rdbuf();
     const std::string bytes = buffer.str();
 
-    const std::vector<exam::TBankProblem> problems = exam::ValidateBank(bytes, groupSize);
-    for (const exam::TBankProblem& problem : problems) {
+    const exam::TBank bank = exam::ReadBank(bytes, groupSize);
+    for (const exam::TBankProblem& problem : bank.Problems) {
         std::cerr << bankPath << ":" << problem.Line << ": " << problem.Message << "\n";
     }
-    if (!problems.empty()) {
+    if (!bank.Problems.empty()) {
         return 1;
     }
 
-    const std::vector<std::string_view> lines = exam::SplitBankLines(bytes);
+    const std::vector<std::string_view>& lines = bank.Lines;
     std::ostringstream code;
     code << "// Generated at build time from the question bank; do not edit.\n"
          << "#include \"question_bank.h\"\n\n"

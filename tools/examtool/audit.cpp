@@ -5,7 +5,7 @@
 
 #include "cp1251.h"
 #include "exam_state.h"
-#include "messages.h"
+#include "ticket_draw.h"
 
 namespace examtool {
 
@@ -67,14 +67,6 @@ std::string_view Trimmed(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// The digit of an option's first line ("1. ", "2. " or "3. " after optional spaces), or 0.
-int OptionStart(std::string_view line) {
-    const std::string_view text = Trimmed(line);
-    return text.size() >= 3 && text[0] >= '1' && text[0] <= '3' && text[1] == '.' && text[2] == ' '
-               ? text[0] - '0'
-               : 0;
 }
 
 void Join(std::string& text, std::string_view part) {
@@ -196,8 +188,9 @@ std::vector<TSimilarPair> SimilarPairs(const std::vector<TAuditQuestion>& questi
         const std::int32_t first = questions[a].Number;
         for (std::size_t b = a + 1; b < questions.size(); ++b) {
             const std::int32_t second = questions[b].Number;
-            if (DrawWeight(first, groupSize) == 0 || DrawWeight(second, groupSize) == 0 ||
-                first / groupSize == second / groupSize) {
+            if (exam::DrawWeight(first, groupSize) == 0 ||
+                exam::DrawWeight(second, groupSize) == 0 ||
+                exam::DrawGroup(first, groupSize) == exam::DrawGroup(second, groupSize)) {
                 continue;
             }
             const auto shared = static_cast<std::int64_t>(
@@ -239,66 +232,23 @@ std::set<std::string> Stems(std::string_view text) {
     return stems;
 }
 
-std::int64_t DrawWeight(std::int32_t question, std::int32_t groupSize) {
-    const std::int32_t group = question / groupSize;
-    const std::int32_t r = question % groupSize;
-    if (question < 1 || group >= exam::kGroupCount || r == groupSize - 1) {
-        return 0;
-    }
-    // Group 0 draws K div 3 in place of question 0.
-    return group == 0 && r == groupSize / 3 ? 2 : (group == 0 && r == 0 ? 0 : 1);
-}
-
-std::vector<TAuditQuestion> ReadAuditQuestions(const std::vector<std::string_view>& lines,
-                                               std::string_view path) {
+std::vector<TAuditQuestion> AuditQuestions(const exam::TBank& bank) {
     std::vector<TAuditQuestion> questions;
-    enum class EPart { kReference, kWording, kOptions } part = EPart::kReference;
-    int option = 0;  // the last option started in the current block; 4 once out of order
-    const auto check = [&] {
-        if (questions.empty()) {
-            return;
+    for (const exam::TBankQuestion& block : bank.Questions) {
+        TAuditQuestion& question = questions.emplace_back();
+        question.Number = block.Number;
+        question.Line = block.HeaderLine;
+        question.Right = block.Answer;
+        for (const std::string_view line : block.Wording) {
+            Join(question.Wording, Trimmed(line));
         }
-        const TAuditQuestion& question = questions.back();
-        if (option != 3) {
-            throw TToolError(Printable(path) + ":" + std::to_string(question.Line) + ": question " +
-                                 std::to_string(question.Number) +
-                                 " lacks option lines beginning \"1. \", \"2. \" and \"3. \" in "
-                                 "order, which the audit reads",
-                             kExitBankProblems);
-        }
-    };
-    for (std::size_t n = 0; n < lines.size(); ++n) {
-        const std::string_view line = lines[n];
-        if (line.starts_with('#')) {
-            check();
-            questions.push_back({static_cast<std::int32_t>(questions.size() + 1),
-                                 static_cast<std::int32_t>(n + 1),
-                                 line.back() - '0',
-                                 {},
-                                 {}});
-            part = EPart::kReference;
-            option = 0;
-        } else if (questions.empty()) {
-            continue;
-        } else if (part == EPart::kReference) {
-            part = EPart::kWording;  // a valid bank's reference line
-        } else if (line.starts_with('*')) {
-            part = EPart::kOptions;
-        } else if (part == EPart::kWording) {
-            Join(questions.back().Wording, Trimmed(line));
-        } else if (const int digit = OptionStart(line); digit != 0) {
-            option = digit == option + 1 ? digit : 4;
-            if (option <= 3) {
-                questions.back().Options[option - 1] = Trimmed(line).substr(3);
+        for (const exam::TBankOption& option : block.Options) {
+            std::string& text = question.Options[static_cast<std::size_t>(option.Digit - 1)];
+            // The first line without its "N." and the spaces around it.
+            Join(text, Trimmed(Trimmed(option.Lines.front()).substr(2)));
+            for (std::size_t i = 1; i < option.Lines.size(); ++i) {
+                Join(text, Trimmed(option.Lines[i]));
             }
-        } else if (option >= 1 && option <= 3) {
-            Join(questions.back().Options[option - 1], Trimmed(line));
-        }
-    }
-    check();
-    for (TAuditQuestion& question : questions) {
-        for (std::string& text : question.Options) {
-            text = std::string(Trimmed(text));
         }
     }
     return questions;
@@ -314,7 +264,7 @@ TAuditResult AuditBank(const std::vector<std::string_view>& lines,
     }
     result.RightLongest.Whole = draws;
     for (const TAuditQuestion& question : questions) {
-        const std::int64_t weight = DrawWeight(question.Number, groupSize);
+        const std::int64_t weight = exam::DrawWeight(question.Number, groupSize);
         if (weight == 0) {
             continue;
         }

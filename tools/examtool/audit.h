@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "bank_reader.h"
+
 namespace examtool {
 
 // One question block as the audit reads it: the wording lines joined with single spaces, and the
@@ -25,11 +27,8 @@ struct TAuditQuestion {
     std::array<std::string, 3> Options;
 };
 
-// The questions of a valid bank. Throws TToolError (exit status 1), naming the line, for a block
-// whose options are not 1, 2 and 3 in order, each starting a line with "1. ", "2. ", "3. " after
-// optional spaces.
-std::vector<TAuditQuestion> ReadAuditQuestions(const std::vector<std::string_view>& lines,
-                                               std::string_view path);
+// The questions of a valid bank as the audit reads them.
+std::vector<TAuditQuestion> AuditQuestions(const exam::TBank& bank);
 
 // The words of a text: maximal runs of letters (Latin or Cyrillic) and digits, lower-cased, with
 // Ё and ё read as е.
@@ -48,10 +47,6 @@ struct TShare {
 };
 
 enum EStrategy { kLongest, kLimiting, kOverlap, kDetailed, kStrategyCount };
-
-// How often each question is asked per exam, in units of 1/(15 * (K - 1)): the number of draws
-// (group t, r in 0..K-2) that give it; 0 for a question the draw never asks.
-std::int64_t DrawWeight(std::int32_t question, std::int32_t groupSize);
 
 // A spelling of a designation (a run of letters, digits and hyphens holding a digit and a
 // letter) and the lines it occurs on.

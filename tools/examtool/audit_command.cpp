@@ -6,7 +6,6 @@
 
 #include "audit.h"
 #include "bank_file.h"
-#include "bank_validator.h"
 #include "commands.h"
 #include "cp1251.h"
 #include "json_output.h"
@@ -53,9 +52,8 @@ TJson AuditJson(const TAuditResult& audit) {
 TCommandResult RunAudit(const TCommandLine& line) {
     const std::int32_t groupSize = *GroupSizeValue(line);
     const std::string bytes = ReadBankFile(line.Path);
-    RequireValidBank(line.Path, bytes, groupSize);
-    const std::vector<std::string_view> lines = exam::SplitBankLines(bytes);
-    const TAuditResult audit = AuditBank(lines, ReadAuditQuestions(lines, line.Path), groupSize);
+    const exam::TBank bank = ReadValidBank(line.Path, bytes, groupSize);
+    const TAuditResult audit = AuditBank(bank.Lines, AuditQuestions(bank), groupSize);
 
     const bool cued = std::any_of(audit.Scores.begin(), audit.Scores.end(),
                                   [](const TShare& s) { return s.Exceeds(kScoreLimitPercent); });

@@ -6,7 +6,6 @@
 #include <system_error>
 #include <vector>
 
-#include "bank_validator.h"
 #include "messages.h"
 #include "platform.h"
 
@@ -47,10 +46,11 @@ std::string ReadBankFile(std::string_view path) {
     return bytes;
 }
 
-void RequireValidBank(std::string_view path, std::string_view bytes, std::int32_t groupSize) {
-    const std::vector<exam::TBankProblem> problems = exam::ValidateBank(bytes, groupSize);
+exam::TBank ReadValidBank(std::string_view path, std::string_view bytes, std::int32_t groupSize) {
+    exam::TBank bank = exam::ReadBank(bytes, groupSize);
+    const std::vector<exam::TBankProblem>& problems = bank.Problems;
     if (problems.empty()) {
-        return;
+        return bank;
     }
     const exam::TBankProblem& first = problems.front();
     const std::string more = problems.size() == 1

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "bank_reader.h"
+
 namespace examtool {
 
 // Far above any real bank (about 170 KB), and low enough that line numbers fit the engine's
@@ -17,9 +19,11 @@ inline constexpr std::size_t kMaxBankFileSize = std::size_t{16} << 20;
 // it is larger than kMaxBankFileSize.
 std::string ReadBankFile(std::string_view path);
 
-// Throws TToolError with exit status 1 when the validator finds any problem in the bank (with
-// `groupSize` > 0, also too few questions for that group size): a bank that breaks its format
-// numbers, shows and scores questions differently from what its author meant.
-void RequireValidBank(std::string_view path, std::string_view bytes, std::int32_t groupSize = 0);
+// The bank in `bytes` (read from `path`); its views point into `bytes`. Throws TToolError with
+// exit status 1 when the bank has any problem (with `groupSize` > 0, also too few questions for
+// that group size): a bank that breaks its format numbers, shows and scores questions
+// differently from what its author meant.
+exam::TBank ReadValidBank(std::string_view path, std::string_view bytes,
+                          std::int32_t groupSize = 0);
 
 }  // namespace examtool

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "bank_file.h"
-#include "bank_validator.h"
+#include "bank_reader.h"
 #include "commands.h"
+#include "ticket_draw.h"
 
 namespace examtool {
 
@@ -16,8 +17,8 @@ TCommandResult RunCheck(const TCommandLine& line) {
     const std::optional<std::int32_t> groupSize = GroupSizeValue(line);
     const std::string& path = line.Path;
     const std::string bytes = ReadBankFile(path);
-    const std::vector<exam::TBankProblem> problems =
-        exam::ValidateBank(bytes, groupSize.value_or(0));
+    const exam::TBank bank = exam::ReadBank(bytes, groupSize.value_or(0));
+    const std::vector<exam::TBankProblem>& problems = bank.Problems;
 
     const std::string name = Printable(path);
     TCommandResult result;
@@ -30,12 +31,11 @@ TCommandResult RunCheck(const TCommandLine& line) {
         return result;
     }
 
-    const std::vector<std::string_view> lines = exam::SplitBankLines(bytes);
-    result.Output = name + ": " + std::to_string(lines.size()) + " lines, " +
-                    std::to_string(exam::CountQuestions(lines)) + " questions";
+    result.Output = name + ": " + std::to_string(bank.Lines.size()) + " lines, " +
+                    std::to_string(bank.Questions.size()) + " questions";
     if (groupSize) {
         result.Output += " (group size " + std::to_string(*groupSize) + " needs " +
-                         std::to_string(exam::kTicketCount * *groupSize - 2) + ")";
+                         std::to_string(exam::HighestDrawnQuestion(*groupSize)) + ")";
     }
     result.Output += ", no problems\n";
     return result;

@@ -6,12 +6,13 @@
 #include <thread>
 
 #include "exam_state.h"
+#include "random_source.h"
+#include "ticket_draw.h"
 
 namespace examtool {
 
 namespace {
 
-constexpr std::uint32_t kMultiplier = 134775813u;  // the random source's, as exam::Random uses it
 constexpr std::uint32_t kDraws = 2 * exam::kTicketCount;  // 15 groups, then 15 questions
 
 // The random source's state after i + 1 steps from seed s is a linear function of s,
@@ -27,8 +28,8 @@ constexpr TSteps MakeSteps() {
     std::uint32_t slope = 1;
     std::uint32_t offset = 0;
     for (std::uint32_t i = 0; i < kDraws; ++i) {
-        slope *= kMultiplier;
-        offset = offset * kMultiplier + 1u;
+        slope *= exam::kRandomMultiplier;
+        offset = exam::NextSeed(offset);
         steps.Slope[i] = slope;
         steps.Offset[i] = offset;
     }
@@ -37,17 +38,12 @@ constexpr TSteps MakeSteps() {
 
 constexpr TSteps kSteps = MakeSteps();
 
-// floor(state * n / 2^32), what exam::Random returns from that state.
-constexpr std::uint32_t Scale(std::uint32_t state, std::uint32_t n) {
-    return static_cast<std::uint32_t>((std::uint64_t{state} * n) >> 32);
-}
-
 }  // namespace
 
 std::vector<std::int64_t> CountExams(std::int32_t groupSize, std::uint32_t firstSeed,
                                      std::uint32_t endSeed) {
-    const auto k = static_cast<std::uint32_t>(groupSize);
-    std::vector<std::int64_t> counts(static_cast<std::size_t>(exam::kGroupCount) * k - 1, 0);
+    std::vector<std::int64_t> counts(
+        static_cast<std::size_t>(exam::HighestDrawnQuestion(groupSize)) + 1, 0);
     constexpr std::uint32_t kAllGroups = (1u << exam::kGroupCount) - 1;
     std::array<std::uint32_t, kDraws> states{};
     for (std::uint32_t i = 0; i < kDraws; ++i) {
@@ -60,7 +56,7 @@ std::vector<std::int64_t> CountExams(std::int32_t groupSize, std::uint32_t first
         std::uint32_t drawn = 0;
         std::uint32_t repeats = 0;  // a bit per ticket
         for (std::uint32_t ticket = 0; ticket < exam::kTicketCount; ++ticket) {
-            groups[ticket] = Scale(states[ticket], 14);
+            groups[ticket] = static_cast<std::uint32_t>(exam::ScaleSeed(states[ticket], 14));
             const std::uint32_t bit = 1u << groups[ticket];
             repeats |= static_cast<std::uint32_t>((drawn & bit) != 0) << ticket;
             drawn |= bit;
@@ -71,9 +67,10 @@ std::vector<std::int64_t> CountExams(std::int32_t groupSize, std::uint32_t first
             free &= free - 1;
         }
         for (std::uint32_t ticket = 0; ticket < exam::kTicketCount; ++ticket) {
-            const std::uint32_t group = groups[ticket];
-            const std::uint32_t r = Scale(states[exam::kTicketCount + ticket], k - 1);
-            ++counts[group * k + (r == 0 && group == 0 ? k / 3 : r)];
+            const std::int32_t r =
+                exam::ScaleSeed(states[exam::kTicketCount + ticket], groupSize - 1);
+            ++counts[static_cast<std::size_t>(
+                exam::DrawnQuestion(static_cast<std::int32_t>(groups[ticket]), r, groupSize))];
         }
         for (std::uint32_t i = 0; i < kDraws; ++i) {
             states[i] += kSteps.Slope[i];

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "bank_file.h"
-#include "bank_validator.h"
 #include "commands.h"
 #include "coverage.h"
 #include "json_output.h"
@@ -19,8 +18,8 @@ TCommandResult RunCoverage(const TCommandLine& line) {
     const std::int32_t groupSize = *GroupSizeValue(line);
     const std::string bytes = ReadBankFile(line.Path);
     // Also guarantees every question the draw asks for, so that the counts add up.
-    RequireValidBank(line.Path, bytes, groupSize);
-    const std::int32_t questions = exam::CountQuestions(exam::SplitBankLines(bytes));
+    const auto questions =
+        static_cast<std::int32_t>(ReadValidBank(line.Path, bytes, groupSize).Questions.size());
 
     std::vector<std::int64_t> counts = CountExamsOfADay(groupSize);
     counts.resize(static_cast<std::size_t>(questions) + 1, 0);  // questions the draw never asks

@@ -1,17 +1,14 @@
 #include "exam_replay.h"
 
-#include "exam_profile.h"
 #include "random_source.h"
 #include "ticket_draw.h"
 
 namespace examtool {
 
 exam::TExamState DrawExam(std::int32_t groupSize, std::uint32_t seed) {
-    exam::TExamProfile profile;
-    profile.GroupSize = groupSize;
     exam::TRandom random{seed};
     exam::TExamState state;
-    exam::DrawTickets(state, profile, random);
+    exam::DrawTickets(state, groupSize, random);
     return state;
 }
 

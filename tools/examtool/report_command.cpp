@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "bank_file.h"
-#include "bank_validator.h"
 #include "commands.h"
 #include "cp1251.h"
 #include "exam_replay.h"
@@ -23,10 +22,10 @@ TCommandResult RunReport(const TCommandLine& line) {
     const std::string bytes = ReadBankFile(path);
     // A bank too small for the group size would give some tickets no question at all, and the
     // report would count them wrong whatever the answer.
-    RequireValidBank(path, bytes, groupSize);
+    const exam::TBank bank = ReadValidBank(path, bytes, groupSize);
 
     exam::TExamState state = DrawExam(groupSize, seed);
-    AnswerExam(state, exam::SplitBankLines(bytes), answers);
+    AnswerExam(state, bank.Lines, answers);
     const exam::TResultsReport report = exam::FormatResults(state);
     TCommandResult result;
     result.Output = exam::Cp1251ToUtf8(report.Heading) + "\n";

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "bank_file.h"
-#include "bank_validator.h"
 #include "commands.h"
 #include "cp1251.h"
 #include "question_bank.h"
@@ -17,10 +16,9 @@ TCommandResult RunShow(const TCommandLine& line) {
     const std::string& path = line.Path;
     const std::int32_t number = QuestionNumber(line.Number);
     const std::string bytes = ReadBankFile(path);
-    RequireValidBank(path, bytes);
-
-    const std::vector<std::string_view> lines = exam::SplitBankLines(bytes);
-    const std::int32_t questions = exam::CountQuestions(lines);
+    const exam::TBank bank = ReadValidBank(path, bytes);
+    const std::vector<std::string_view>& lines = bank.Lines;
+    const auto questions = static_cast<std::int32_t>(bank.Questions.size());
     if (number > questions) {
         throw TToolError(Printable(path) + " holds questions 1 to " + std::to_string(questions) +
                          ", not " + std::to_string(number));

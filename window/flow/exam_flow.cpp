@@ -43,7 +43,7 @@ void TExamFlow::FormActivate() {
     View.LayoutForm();
     View.SetCaption(Profile.Caption);
     ShowTitle();
-    DrawTickets(State, Profile, RandomSource);
+    DrawTickets(State, Profile.GroupSize, RandomSource);
     View.SetFocus(EFocus::B1);
 }
 

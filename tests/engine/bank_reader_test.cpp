@@ -1,4 +1,4 @@
-#include "bank_validator.h"
+#include "bank_reader.h"
 
 #include <gtest/gtest.h>
 
