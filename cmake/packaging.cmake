@@ -1,4 +1,4 @@
-# Debian packages: varnel, dostrik and examtool from one cpack run (see the README's install section).
+# Debian packages: one for each exam program, and examtool, from one cpack run (see the README's install section).
 # Each package holds its program, its manual page and, in /usr/share/doc/PACKAGE, the copyright
 # file and the changelog. Included from the top-level CMakeLists.txt after the targets exist.
 
@@ -53,7 +53,7 @@ add_custom_command(OUTPUT ${changelog_gz}
                    DEPENDS ${changelog} VERBATIM)
 add_custom_target(package_changelog ALL DEPENDS ${changelog_gz})
 
-set(packages varnel dostrik examtool)
+set(packages ${EXAM_PROGRAMS} examtool)
 foreach(package IN LISTS packages)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${changelog_gz}
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${package})
@@ -77,29 +77,15 @@ foreach(package IN LISTS packages)
     string(TOUPPER ${package} component)
     set(CPACK_DEBIAN_${component}_PACKAGE_NAME ${package})
 endforeach()
-set(CPACK_DEBIAN_VARNEL_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
-set(CPACK_DEBIAN_DOSTRIK_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_EXAMTOOL_PACKAGE_SECTION utils)
 
-# Descriptions: the synopsis, then the extended text wrapped well inside 80 columns.
-set(CPACK_DEBIAN_VARNEL_DESCRIPTION [[
-welding certification theory exam on pressure vessels
-Varnel is the theory exam, level I, manual arc welding, in the
-certification of welding-production specialists who work on pressure
-vessels. A candidate reads the title screen, answers fifteen
-multiple-choice tickets drawn at random from the question bank built into
-the program, and sees a table of the results.
-
-The interface is Russian. The program reads and writes no files.]])
-set(CPACK_DEBIAN_DOSTRIK_DESCRIPTION [[
-welding certification theory exam on metal and concrete structures
-Dostrik is the theory exam, level I, manual arc welding, in the
-certification of welding-production specialists who work on metal and
-reinforced-concrete structures. A candidate reads the title screen,
-answers fifteen multiple-choice tickets drawn at random from the question
-bank built into the program, and sees a table of the results.
-
-The interface is Russian. The program reads and writes no files.]])
+# Descriptions: the synopsis, then the extended text wrapped well inside 80 columns; each exam
+# program's stands in its program.cmake.
+foreach(program IN LISTS EXAM_PROGRAMS)
+    string(TOUPPER ${program} component)
+    set(CPACK_DEBIAN_${component}_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+    exam_program_property(CPACK_DEBIAN_${component}_DESCRIPTION ${program} PACKAGE_DESCRIPTION)
+endforeach()
 set(CPACK_DEBIAN_EXAMTOOL_DESCRIPTION [[
 question bank checker for the Varnel and Dostrik exams
 examtool is the command-line companion of the welding certification

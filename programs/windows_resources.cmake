@@ -3,8 +3,10 @@
 
 enable_language(RC)
 
-# exam_windows_resources(NAME TITLE DESCRIPTION)
-function(exam_windows_resources name title description)
+# exam_windows_resources(NAME): the resources of program NAME, from its program.cmake.
+function(exam_windows_resources name)
+    exam_program_property(title ${name} TITLE)
+    exam_program_property(description ${name} WINDOWS_SUMMARY)
     set(icon ${CMAKE_CURRENT_BINARY_DIR}/${name}.ico)
     add_custom_command(
         OUTPUT ${icon}
@@ -25,8 +27,3 @@ function(exam_windows_resources name title description)
     # A window program: Windows opens no console for it; main() still starts it.
     target_link_options(${name} PRIVATE -mwindows)
 endfunction()
-
-exam_windows_resources(varnel Varnel
-    "Варнель: экзамен по аттестации сварщиков, сосуды, работающие под давлением")
-exam_windows_resources(dostrik Dostrik
-    "Дострик: экзамен по аттестации сварщиков, металлические и железобетонные конструкции")

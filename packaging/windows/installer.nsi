@@ -1,7 +1,8 @@
-; The Windows installer of both exam programs and examtool, in Russian, for 64-bit Windows.
+; The Windows installer of the exam programs and examtool, in Russian, for 64-bit Windows.
 ; Built by tools/package-windows:
-;   makensis -DVERSION=1.0.0 -DSTAGE=folder -DOUTFILE=setup.exe installer.nsi
-; STAGE holds varnel.exe, dostrik.exe, examtool.exe, README.md and LICENSE.txt.
+;   makensis -DVERSION=1.0.0 -DSTAGE=folder -DOUTFILE=setup.exe -DPROGRAMS=programs.nsh installer.nsi
+; STAGE holds each program's NAME.exe, examtool.exe, README.md and LICENSE.txt; PROGRAMS is the
+; build's packaging/programs.nsh, the installer's lines for each program (file, shortcut).
 
 Unicode true
 Target amd64-unicode
@@ -10,6 +11,7 @@ RequestExecutionLevel admin
 
 !include "MUI2.nsh"
 !include "x64.nsh"
+!include "${PROGRAMS}"
 
 !define PRODUCT "Экзамены сварщиков"
 !define PUBLISHER "Varnel and Dostrik authors"
@@ -51,17 +53,13 @@ FunctionEnd
 Section "Программы" SecPrograms
     SectionIn RO
     SetOutPath "$INSTDIR"
-    File "${STAGE}\varnel.exe"
-    File "${STAGE}\dostrik.exe"
+    !insertmacro InstallExamPrograms
     File "${STAGE}\examtool.exe"
     File "${STAGE}\README.md"
     File "${STAGE}\LICENSE.txt"
 
     CreateDirectory "$SMPROGRAMS\${PRODUCT}"
-    CreateShortcut "$SMPROGRAMS\${PRODUCT}\Варнель — сосуды, работающие под давлением.lnk" \
-        "$INSTDIR\varnel.exe"
-    CreateShortcut "$SMPROGRAMS\${PRODUCT}\Дострик — металлические и железобетонные конструкции.lnk" \
-        "$INSTDIR\dostrik.exe"
+    !insertmacro ShortcutExamPrograms
     CreateShortcut "$SMPROGRAMS\${PRODUCT}\Удалить.lnk" "$INSTDIR\uninstall.exe"
 
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -69,6 +67,7 @@ Section "Программы" SecPrograms
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    ; Varnel's icon stands for the whole suite in the list of installed programs.
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\varnel.exe"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
@@ -78,13 +77,10 @@ Section "Программы" SecPrograms
 SectionEnd
 
 Section "Uninstall"
-    Delete "$SMPROGRAMS\${PRODUCT}\Варнель — сосуды, работающие под давлением.lnk"
-    Delete "$SMPROGRAMS\${PRODUCT}\Дострик — металлические и железобетонные конструкции.lnk"
+    !insertmacro UninstallExamPrograms
     Delete "$SMPROGRAMS\${PRODUCT}\Удалить.lnk"
     RMDir "$SMPROGRAMS\${PRODUCT}"
 
-    Delete "$INSTDIR\varnel.exe"
-    Delete "$INSTDIR\dostrik.exe"
     Delete "$INSTDIR\examtool.exe"
     Delete "$INSTDIR\README.md"
     Delete "$INSTDIR\LICENSE.txt"

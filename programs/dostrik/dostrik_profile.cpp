@@ -23,7 +23,7 @@ const TExamProfile& DostrikProfile() {
         .Caption = kCaption,
         .TitleLines = {kCertificationTitle, kOnTheSubjectTitle, kSubjectTitle, kWeldingMethodTitle,
                        kLevelTitle},
-        .GroupSize = 12,
+        .GroupSize = EXAM_GROUP_SIZE,  // from program.cmake
         .LineCount = DostrikBankLineCount(),
         .Bank = DostrikBank(),
     };

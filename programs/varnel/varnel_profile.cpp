@@ -23,7 +23,7 @@ const TExamProfile& VarnelProfile() {
         .Caption = kCaption,
         .TitleLines = {kCertificationTitle, kOnTheSubjectTitle, kSubjectTitle, kWeldingMethodTitle,
                        kLevelTitle},
-        .GroupSize = 16,
+        .GroupSize = EXAM_GROUP_SIZE,  // from program.cmake
         .LineCount = VarnelBankLineCount(),
         .Bank = VarnelBank(),
     };

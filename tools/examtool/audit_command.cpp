@@ -49,10 +49,15 @@ TJson AuditJson(const TAuditResult& audit) {
     };
 }
 
-TCommandResult RunAudit(const TCommandLine& line) {
-    const std::int32_t groupSize = *GroupSizeValue(line);
-    const std::string bytes = ReadBankFile(line.Path);
-    const exam::TBank bank = ReadValidBank(line.Path, bytes, groupSize);
+struct TBankAndGroupArguments {
+    std::string Path;
+    TGroupSizeArguments Group;
+};
+
+TCommandResult RunAudit(const TBankAndGroupArguments& arguments) {
+    const std::int32_t groupSize = RequiredGroupSize(arguments.Group, "audit");
+    const std::string bytes = ReadBankFile(arguments.Path);
+    const exam::TBank bank = ReadValidBank(arguments.Path, bytes, groupSize);
     const TAuditResult audit = AuditBank(bank.Lines, AuditQuestions(bank), groupSize);
 
     const bool cued = std::any_of(audit.Scores.begin(), audit.Scores.end(),
@@ -63,7 +68,8 @@ TCommandResult RunAudit(const TCommandLine& line) {
 
 }  // namespace
 
-TCommand AddAuditCommand(CLI::App& tool, TCommandLine& line) {
+TCommand AddAuditCommand(CLI::App& tool) {
+    const auto arguments = std::make_shared<TBankAndGroupArguments>();
     CLI::App& command = AddCommand(
         tool, "audit", "answer cues, mixed spellings and similar questions",
         "Measures how far a valid bank can be passed without knowing the subject, and\n"
@@ -87,9 +93,9 @@ TCommand AddAuditCommand(CLI::App& tool, TCommandLine& line) {
         "                       are at least half shared (Jaccard index), to read\n"
         "Exit status 1 when a strategy expects more than 40 % or a designation is\n"
         "spelt in mixed scripts.\n");
-    AddFileArgument(command, line);
-    AddGroupSizeOption(command, line, true);
-    return {&command, RunAudit};
+    AddFileArgument(command, arguments->Path);
+    AddGroupSizeOptions(command, arguments->Group, true);
+    return {&command, [arguments] { return RunAudit(*arguments); }};
 }
 
 }  // namespace examtool

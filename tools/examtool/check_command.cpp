@@ -13,9 +13,14 @@ namespace examtool {
 
 namespace {
 
-TCommandResult RunCheck(const TCommandLine& line) {
-    const std::optional<std::int32_t> groupSize = GroupSizeValue(line);
-    const std::string& path = line.Path;
+struct TCheckArguments {
+    std::string Path;
+    TGroupSizeArguments Group;
+};
+
+TCommandResult RunCheck(const TCheckArguments& arguments) {
+    const std::optional<std::int32_t> groupSize = GroupSizeValue(arguments.Group);
+    const std::string& path = arguments.Path;
     const std::string bytes = ReadBankFile(path);
     const exam::TBank bank = exam::ReadBank(bytes, groupSize.value_or(0));
     const std::vector<exam::TBankProblem>& problems = bank.Problems;
@@ -43,18 +48,18 @@ TCommandResult RunCheck(const TCommandLine& line) {
 
 }  // namespace
 
-TCommand AddCheckCommand(CLI::App& tool, TCommandLine& line) {
+TCommand AddCheckCommand(CLI::App& tool) {
+    const auto arguments = std::make_shared<TCheckArguments>();
     CLI::App& command =
         AddCommand(tool, "check", "validate a bank file",
                    "Checks a bank file (Windows-1251) against the bank format and prints each\n"
                    "problem as FILE:LINE: message, in line order. Without problems it prints one\n"
                    "line with the numbers of lines and questions.\n");
-    AddFileArgument(command, line);
-    AddGroupSizeOption(command, line, false,
-                       "also check that the bank holds the 15 * K - 2 questions\n"
-                       "an exam with K questions per group can ask for (K is 16\n"
-                       "in Varnel, 12 in Dostrik)");
-    return {&command, RunCheck};
+    AddFileArgument(command, arguments->Path);
+    AddGroupSizeOptions(command, arguments->Group, false,
+                        "also check that the bank holds the 15 * K - 2 questions\n"
+                        "an exam with K questions per group can ask for; K is");
+    return {&command, [arguments] { return RunCheck(*arguments); }};
 }
 
 }  // namespace examtool

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "exam_program_table.h"
 #include "messages.h"
 
 namespace examtool {
@@ -22,6 +23,27 @@ std::optional<std::uint64_t> ParseWhole(std::string_view text, std::uint64_t max
     return value;
 }
 
+// "16 in Varnel, 12 in Dostrik": each exam program's group size.
+std::string ProgramGroupSizes() {
+    std::string text;
+    for (const TExamProgramFacts& program : kExamPrograms) {
+        text += (text.empty() ? "" : ", ") + std::to_string(program.GroupSize) + " in " +
+                std::string(program.Title);
+    }
+    return text;
+}
+
+std::string ProgramNames() {
+    std::string text;
+    for (std::size_t i = 0; i < kExamPrograms.size(); ++i) {
+        text += (i == 0                          ? ""
+                 : i + 1 == kExamPrograms.size() ? " or "
+                                                 : ", ") +
+                std::string(kExamPrograms[i].Name);
+    }
+    return text;
+}
+
 }  // namespace
 
 CLI::App& AddCommand(CLI::App& tool, const std::string& name, const std::string& summary,
@@ -39,42 +61,65 @@ std::string ToolFooter() {
            "them.\n";
 }
 
-void AddFileArgument(CLI::App& command, TCommandLine& line) {
-    command.add_option("FILE", line.Path, "the bank file (Windows-1251)")
-        ->type_name("")
-        ->required();
+void AddFileArgument(CLI::App& command, std::string& path) {
+    command.add_option("FILE", path, "the bank file (Windows-1251)")->type_name("")->required();
 }
 
-void AddGroupSizeOption(CLI::App& command, TCommandLine& line, bool required,
-                        const std::string& help) {
-    CLI::Option* option = command.add_option("--group-size", line.GroupSize, help);
-    option->type_name("K")->required(required);
+void AddGroupSizeOptions(CLI::App& command, TGroupSizeArguments& arguments, bool required,
+                         const std::string& help) {
+    CLI::Option* groupSize =
+        command.add_option("--group-size", arguments.GroupSize, help + " " + ProgramGroupSizes());
+    groupSize->type_name("K");
+    CLI::Option* program = command.add_option(
+        "--program", arguments.Program, "the group size of an exam program: " + ProgramNames());
+    program->type_name("NAME")->excludes(groupSize);
+    if (required) {
+        groupSize->description(groupSize->get_description() + "\n(this or --program is required)");
+    }
 }
 
-void AddSeedOptions(CLI::App& command, TCommandLine& line) {
+void AddSeedOptions(CLI::App& command, TSeedArguments& arguments) {
     command
-        .add_option("--utc", line.Utc,
+        .add_option("--utc", arguments.Utc,
                     "the UTC time of day the exam started; the program seeds\n"
                     "its draw with the milliseconds since midnight")
         ->type_name("HH:MM:SS.mmm");
-    command.add_option("--seed", line.Seed, "the seed itself, 0 to 4294967295")->type_name("N");
+    command.add_option("--seed", arguments.Seed, "the seed itself, 0 to 4294967295")
+        ->type_name("N");
 }
 
 std::string SeeHelp(const std::string& command) {
     return " (see examtool " + (command.empty() ? "" : command + " ") + "--help)";
 }
 
-std::optional<std::int32_t> GroupSizeValue(const TCommandLine& line) {
-    if (!line.GroupSize) {
+std::optional<std::int32_t> GroupSizeValue(const TGroupSizeArguments& arguments) {
+    if (arguments.Program) {
+        for (const TExamProgramFacts& program : kExamPrograms) {
+            if (program.Name == *arguments.Program) {
+                return program.GroupSize;
+            }
+        }
+        throw TToolError("--program must be " + ProgramNames() + ", not " +
+                         Quoted(*arguments.Program));
+    }
+    if (!arguments.GroupSize) {
         return std::nullopt;
     }
-    const auto value = ParseWhole(*line.GroupSize, kMaxGroupSize);
+    const auto value = ParseWhole(*arguments.GroupSize, kMaxGroupSize);
     if (!value || *value < kMinGroupSize) {
         throw TToolError("--group-size must be a whole number from " +
                          std::to_string(kMinGroupSize) + " to " + std::to_string(kMaxGroupSize) +
-                         ", not " + Quoted(*line.GroupSize));
+                         ", not " + Quoted(*arguments.GroupSize));
     }
     return static_cast<std::int32_t>(*value);
+}
+
+std::int32_t RequiredGroupSize(const TGroupSizeArguments& arguments, const std::string& command) {
+    const std::optional<std::int32_t> value = GroupSizeValue(arguments);
+    if (!value) {
+        throw TToolError("--group-size is required" + SeeHelp(command));
+    }
+    return *value;
 }
 
 std::optional<exam::TUtcTimeOfDay> ParseUtcTime(std::string_view text) {
@@ -97,25 +142,25 @@ std::optional<exam::TUtcTimeOfDay> ParseUtcTime(std::string_view text) {
                                static_cast<std::int32_t>(*millisecond)};
 }
 
-std::uint32_t SeedValue(const TCommandLine& line, const std::string& command) {
-    if (line.Seed && line.Utc) {
+std::uint32_t SeedValue(const TSeedArguments& arguments, const std::string& command) {
+    if (arguments.Seed && arguments.Utc) {
         throw TToolError("give --seed or --utc, not both");
     }
-    if (line.Seed) {
-        const auto value = ParseWhole(*line.Seed, std::numeric_limits<std::uint32_t>::max());
+    if (arguments.Seed) {
+        const auto value = ParseWhole(*arguments.Seed, std::numeric_limits<std::uint32_t>::max());
         if (!value) {
             throw TToolError("--seed must be a whole number from 0 to 4294967295, not " +
-                             Quoted(*line.Seed));
+                             Quoted(*arguments.Seed));
         }
         return static_cast<std::uint32_t>(*value);
     }
-    if (line.Utc) {
-        const auto time = ParseUtcTime(*line.Utc);
+    if (arguments.Utc) {
+        const auto time = ParseUtcTime(*arguments.Utc);
         if (!time) {
             throw TToolError(
                 "--utc must be a time of day HH:MM:SS.mmm from 00:00:00.000 to "
                 "23:59:59.999, not " +
-                Quoted(*line.Utc));
+                Quoted(*arguments.Utc));
         }
         return exam::SeedFromTime(*time);
     }

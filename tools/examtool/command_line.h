@@ -21,20 +21,26 @@ namespace examtool {
 // Below three the draw's stand-in for question 0 of group 0 (K div 3) is itself 0, so such a
 // group size would ask for a question that does not exist.
 inline constexpr std::int32_t kMinGroupSize = 3;
-// The engine counts questions in 32 bits; the highest drawable number, 15 * K - 2, must fit.
+// The engine counts questions in 32 bits; the highest drawable number (HighestDrawnQuestion)
+// must fit.
 inline constexpr std::int32_t kMaxGroupSize = static_cast<std::int32_t>(
     (std::int64_t{std::numeric_limits<std::int32_t>::max()} + 2) / exam::kTicketCount);
 
 using TAnswers = std::array<std::int32_t, exam::kTicketCount>;
 
-// What the command line gave, as typed. Each command registers the fields it accepts.
-struct TCommandLine {
-    std::string Path;    // FILE
-    std::string Number;  // N
+// The argument groups that several commands share, as typed. Each command keeps its own struct
+// of the groups and arguments it accepts.
+
+// --group-size K, or --program NAME for an exam program's own group size.
+struct TGroupSizeArguments {
     std::optional<std::string> GroupSize;
+    std::optional<std::string> Program;
+};
+
+// --utc HH:MM:SS.mmm or --seed N.
+struct TSeedArguments {
     std::optional<std::string> Seed;
     std::optional<std::string> Utc;
-    std::optional<std::string> Answers;
 };
 
 inline constexpr std::string_view kExitStatuses =
@@ -51,23 +57,27 @@ CLI::App& AddCommand(CLI::App& tool, const std::string& name, const std::string&
 std::string ToolFooter();
 
 // The positional argument FILE, a bank file.
-void AddFileArgument(CLI::App& command, TCommandLine& line);
-// --group-size K with the given help; `required` for the commands that need it.
-void AddGroupSizeOption(
-    CLI::App& command, TCommandLine& line, bool required,
-    const std::string& help = "questions per group: 16 in Varnel, 12 in Dostrik");
+void AddFileArgument(CLI::App& command, std::string& path);
+// --group-size K and --program NAME; `help` describes K, followed by each exam program's group
+// size. A `required` group size is asked for with RequiredGroupSize.
+void AddGroupSizeOptions(CLI::App& command, TGroupSizeArguments& arguments, bool required,
+                         const std::string& help = "questions per group:");
 // --utc HH:MM:SS.mmm and --seed N, of which a command needs exactly one.
-void AddSeedOptions(CLI::App& command, TCommandLine& line);
+void AddSeedOptions(CLI::App& command, TSeedArguments& arguments);
 
 // The message tail that points to a command's help, or to the tool's for an empty name.
 std::string SeeHelp(const std::string& command);
 
-// --group-size K when given, checked to lie in kMinGroupSize..kMaxGroupSize.
-std::optional<std::int32_t> GroupSizeValue(const TCommandLine& line);
+// --group-size K when given, checked to lie in kMinGroupSize..kMaxGroupSize, or the group size
+// of the exam program --program names.
+std::optional<std::int32_t> GroupSizeValue(const TGroupSizeArguments& arguments);
+
+// GroupSizeValue for a command that cannot go without a group size.
+std::int32_t RequiredGroupSize(const TGroupSizeArguments& arguments, const std::string& command);
 
 // The random seed from exactly one of --seed N (0..4294967295) and --utc HH:MM:SS.mmm (the UTC
 // time of day the exam started, which seeds it with its milliseconds since midnight).
-std::uint32_t SeedValue(const TCommandLine& line, const std::string& command);
+std::uint32_t SeedValue(const TSeedArguments& arguments, const std::string& command);
 
 // --answers A1,...,A15: fifteen answers, each a digit 1..9 as the answer box accepts them.
 TAnswers AnswersValue(const std::string& text);

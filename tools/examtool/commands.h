@@ -3,6 +3,8 @@
 // The commands of examtool. Each one builds its whole output in memory and returns it; main
 // prints it only when the command has finished, and a failure (TToolError) prints nothing of it.
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include <CLI/CLI.hpp>
@@ -18,17 +20,17 @@ struct TCommandResult {
 };
 
 struct TCommand {
-    const CLI::App* Parser;  // the command's subcommand of the tool
-    TCommandResult (*Run)(const TCommandLine& line);
+    const CLI::App* Parser;               // the command's subcommand of the tool
+    std::function<TCommandResult()> Run;  // runs it on the arguments the parser filled in
 };
 
-// Each adds its command to `tool`, with its arguments bound to fields of `line`.
-TCommand AddCheckCommand(CLI::App& tool, TCommandLine& line);
-TCommand AddStatsCommand(CLI::App& tool, TCommandLine& line);
-TCommand AddDrawCommand(CLI::App& tool, TCommandLine& line);
-TCommand AddShowCommand(CLI::App& tool, TCommandLine& line);
-TCommand AddReportCommand(CLI::App& tool, TCommandLine& line);
-TCommand AddCoverageCommand(CLI::App& tool, TCommandLine& line);
-TCommand AddAuditCommand(CLI::App& tool, TCommandLine& line);
+// Each adds its command to `tool`, with its arguments bound to a struct of the command's own.
+TCommand AddCheckCommand(CLI::App& tool);
+TCommand AddStatsCommand(CLI::App& tool);
+TCommand AddDrawCommand(CLI::App& tool);
+TCommand AddShowCommand(CLI::App& tool);
+TCommand AddReportCommand(CLI::App& tool);
+TCommand AddCoverageCommand(CLI::App& tool);
+TCommand AddAuditCommand(CLI::App& tool);
 
 }  // namespace examtool

@@ -14,12 +14,17 @@ namespace examtool {
 
 namespace {
 
-TCommandResult RunCoverage(const TCommandLine& line) {
-    const std::int32_t groupSize = *GroupSizeValue(line);
-    const std::string bytes = ReadBankFile(line.Path);
+struct TBankAndGroupArguments {
+    std::string Path;
+    TGroupSizeArguments Group;
+};
+
+TCommandResult RunCoverage(const TBankAndGroupArguments& arguments) {
+    const std::int32_t groupSize = RequiredGroupSize(arguments.Group, "coverage");
+    const std::string bytes = ReadBankFile(arguments.Path);
     // Also guarantees every question the draw asks for, so that the counts add up.
     const auto questions =
-        static_cast<std::int32_t>(ReadValidBank(line.Path, bytes, groupSize).Questions.size());
+        static_cast<std::int32_t>(ReadValidBank(arguments.Path, bytes, groupSize).Questions.size());
 
     std::vector<std::int64_t> counts = CountExamsOfADay(groupSize);
     counts.resize(static_cast<std::size_t>(questions) + 1, 0);  // questions the draw never asks
@@ -38,7 +43,8 @@ TCommandResult RunCoverage(const TCommandLine& line) {
 
 }  // namespace
 
-TCommand AddCoverageCommand(CLI::App& tool, TCommandLine& line) {
+TCommand AddCoverageCommand(CLI::App& tool) {
+    const auto arguments = std::make_shared<TBankAndGroupArguments>();
     CLI::App& command = AddCommand(
         tool, "coverage", "how often each question is asked over a day",
         "Draws the exam of every start time of a day (each of the 86400000\n"
@@ -48,9 +54,9 @@ TCommand AddCoverageCommand(CLI::App& tool, TCommandLine& line) {
         "  exams         for each question in bank order, how many start times give\n"
         "                an exam that asks it\n"
         "The bank must be valid and hold the 15 * K - 2 questions the draw can ask for.\n");
-    AddFileArgument(command, line);
-    AddGroupSizeOption(command, line, true);
-    return {&command, RunCoverage};
+    AddFileArgument(command, arguments->Path);
+    AddGroupSizeOptions(command, arguments->Group, true);
+    return {&command, [arguments] { return RunCoverage(*arguments); }};
 }
 
 }  // namespace examtool

@@ -78,11 +78,10 @@ TCommandResult RunCommand(const std::vector<std::string>& args) {
     tool.allow_extras();
     tool.footer(ToolFooter());
 
-    TCommandLine line;
     const std::array commands = {
-        AddCheckCommand(tool, line), AddStatsCommand(tool, line),  AddDrawCommand(tool, line),
-        AddShowCommand(tool, line),  AddReportCommand(tool, line), AddCoverageCommand(tool, line),
-        AddAuditCommand(tool, line),
+        AddCheckCommand(tool), AddStatsCommand(tool),  AddDrawCommand(tool),
+        AddShowCommand(tool),  AddReportCommand(tool), AddCoverageCommand(tool),
+        AddAuditCommand(tool),
     };
     // Added after the commands, which would otherwise inherit it.
     tool.set_help_all_flag("--help-all", "Print the help of every command and exit");
@@ -108,7 +107,7 @@ TCommandResult RunCommand(const std::vector<std::string>& args) {
     for (const TCommand& command : commands) {
         if (command.Parser->parsed() > 0) {
             RejectExtras(tool, command.Parser->get_name());
-            return command.Run(line);
+            return command.Run();
         }
     }
     RejectExtras(tool, "");

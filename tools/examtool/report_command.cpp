@@ -14,11 +14,18 @@ namespace examtool {
 
 namespace {
 
-TCommandResult RunReport(const TCommandLine& line) {
-    const std::string& path = line.Path;
-    const std::int32_t groupSize = *GroupSizeValue(line);
-    const std::uint32_t seed = SeedValue(line, "report");
-    const TAnswers answers = AnswersValue(*line.Answers);
+struct TReportArguments {
+    std::string Path;
+    TGroupSizeArguments Group;
+    TSeedArguments Seed;
+    std::string Answers;
+};
+
+TCommandResult RunReport(const TReportArguments& arguments) {
+    const std::string& path = arguments.Path;
+    const std::int32_t groupSize = RequiredGroupSize(arguments.Group, "report");
+    const std::uint32_t seed = SeedValue(arguments.Seed, "report");
+    const TAnswers answers = AnswersValue(arguments.Answers);
     const std::string bytes = ReadBankFile(path);
     // A bank too small for the group size would give some tickets no question at all, and the
     // report would count them wrong whatever the answer.
@@ -37,21 +44,22 @@ TCommandResult RunReport(const TCommandLine& line) {
 
 }  // namespace
 
-TCommand AddReportCommand(CLI::App& tool, TCommandLine& line) {
+TCommand AddReportCommand(CLI::App& tool) {
+    const auto arguments = std::make_shared<TReportArguments>();
     CLI::App& command =
         AddCommand(tool, "report", "the results screen of an exam",
                    "Runs the exam drawn from the seed on the bank, gives ticket n the answer An,\n"
                    "and prints the heading and the 22 lines of the results screen exactly. The\n"
                    "bank must be valid and hold the 15 * K - 2 questions the draw can ask for.\n");
-    AddFileArgument(command, line);
-    AddGroupSizeOption(command, line, true);
-    AddSeedOptions(command, line);
+    AddFileArgument(command, arguments->Path);
+    AddGroupSizeOptions(command, arguments->Group, true);
+    AddSeedOptions(command, arguments->Seed);
     command
-        .add_option("--answers", line.Answers,
+        .add_option("--answers", arguments->Answers,
                     "the answers to tickets 1 to 15 in order, each 1 to 9")
         ->type_name("A1,...,A15")
         ->required();
-    return {&command, RunReport};
+    return {&command, [arguments] { return RunReport(*arguments); }};
 }
 
 }  // namespace examtool

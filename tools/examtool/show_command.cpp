@@ -12,9 +12,14 @@ namespace examtool {
 
 namespace {
 
-TCommandResult RunShow(const TCommandLine& line) {
-    const std::string& path = line.Path;
-    const std::int32_t number = QuestionNumber(line.Number);
+struct TShowArguments {
+    std::string Path;
+    std::string Number;
+};
+
+TCommandResult RunShow(const TShowArguments& arguments) {
+    const std::string& path = arguments.Path;
+    const std::int32_t number = QuestionNumber(arguments.Number);
     const std::string bytes = ReadBankFile(path);
     const exam::TBank bank = ReadValidBank(path, bytes);
     const std::vector<std::string_view>& lines = bank.Lines;
@@ -37,15 +42,18 @@ TCommandResult RunShow(const TCommandLine& line) {
 
 }  // namespace
 
-TCommand AddShowCommand(CLI::App& tool, TCommandLine& line) {
+TCommand AddShowCommand(CLI::App& tool) {
+    const auto arguments = std::make_shared<TShowArguments>();
     CLI::App& command = AddCommand(
         tool, "show", "question N as its ticket shows it",
         "Prints the lines that the ticket of question N (counted by header lines from 1)\n"
         "shows, exactly, then \"code: C\" with the question code of the results table and\n"
         "\"answer: D\" with the correct answer. The bank must be valid.\n");
-    AddFileArgument(command, line);
-    command.add_option("N", line.Number, "the question number, from 1")->type_name("")->required();
-    return {&command, RunShow};
+    AddFileArgument(command, arguments->Path);
+    command.add_option("N", arguments->Number, "the question number, from 1")
+        ->type_name("")
+        ->required();
+    return {&command, [arguments] { return RunShow(*arguments); }};
 }
 
 }  // namespace examtool

@@ -107,8 +107,7 @@ std::string ContentsJson(const exam::TBank& bank, const TBankContents& contents)
     });
 }
 
-TCommandResult RunStats(const TCommandLine& line) {
-    const std::string& path = line.Path;
+TCommandResult RunStats(const std::string& path) {
     const std::string bytes = ReadBankFile(path);
     // Also guarantees at least one question, and that every line after the first header
     // belongs to a well-formed block.
@@ -118,7 +117,8 @@ TCommandResult RunStats(const TCommandLine& line) {
 
 }  // namespace
 
-TCommand AddStatsCommand(CLI::App& tool, TCommandLine& line) {
+TCommand AddStatsCommand(CLI::App& tool) {
+    const auto path = std::make_shared<std::string>();
     CLI::App& command = AddCommand(
         tool, "stats", "what a bank holds, as one JSON object",
         "Prints one JSON object (UTF-8) about a valid bank file:\n"
@@ -133,8 +133,8 @@ TCommand AddStatsCommand(CLI::App& tool, TCommandLine& line) {
         "                     first use, with its questions as ranges [first, last]. A\n"
         "                     source is the reference text up to its first word holding\n"
         "                     a digit: \"\\ГОСТ 9466-75 п.2\" names \"ГОСТ 9466-75\".\n");
-    AddFileArgument(command, line);
-    return {&command, RunStats};
+    AddFileArgument(command, *path);
+    return {&command, [path] { return RunStats(*path); }};
 }
 
 }  // namespace examtool

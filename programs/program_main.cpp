@@ -1,0 +1,13 @@
+// An exam program's start-up. Each program compiles this file with its own profile function
+// (EXAM_PROFILE_FUNCTION, e.g. VarnelProfile) and name (EXAM_PROGRAM_NAME, e.g. "varnel").
+
+#include "exam_profile.h"
+#include "exam_program.h"
+
+namespace exam {
+const TExamProfile& EXAM_PROFILE_FUNCTION();
+}  // namespace exam
+
+int main() {
+    return exam::RunExamProgram(exam::EXAM_PROFILE_FUNCTION(), EXAM_PROGRAM_NAME);
+}
