@@ -295,6 +295,44 @@ std::string ReferenceDocument(std::string_view reference) {
     return name;
 }
 
+namespace {
+
+// Which lines are UTF-8, and whether the whole file is: then it gets one message, since every
+// length and character check would misread it.
+struct TUtf8Lines {
+    std::vector<bool> Line;
+    std::int32_t First = 0;  // 1-based; 0 when no line is UTF-8
+    bool WholeFile = false;
+};
+
+TUtf8Lines FindUtf8Lines(const std::vector<std::string_view>& lines) {
+    TUtf8Lines utf8{std::vector<bool>(lines.size())};
+    bool allUtf8 = true;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        utf8.Line[i] = IsUtf8Line(lines[i]);
+        utf8.First =
+            utf8.First == 0 && utf8.Line[i] ? static_cast<std::int32_t>(i + 1) : utf8.First;
+        allUtf8 = allUtf8 && (utf8.Line[i] || !HasHighByte(lines[i]));
+    }
+    utf8.WholeFile = utf8.First != 0 && allUtf8;
+    return utf8;
+}
+
+// Reports, on the last line, a bank that holds fewer questions than the draw can ask for.
+void CheckQuestionCount(const TBank& bank, std::int32_t groupSize,
+                        std::vector<TBankProblem>& problems) {
+    const auto count = static_cast<std::int32_t>(bank.Questions.size());
+    const std::int32_t needed = HighestDrawnQuestion(groupSize);
+    if (groupSize > 0 && count < needed) {
+        problems.push_back({std::max<std::int32_t>(1, static_cast<std::int32_t>(bank.Lines.size())),
+                            std::to_string(count) + (count == 1 ? " question" : " questions") +
+                                ", fewer than the " + std::to_string(needed) +
+                                " that a group size of " + std::to_string(groupSize) + " needs"});
+    }
+}
+
+}  // namespace
+
 TBank ReadBank(std::string_view bytes, std::int32_t groupSize) {
     TBank bank;
     std::vector<TBankProblem>& problems = bank.Problems;
@@ -308,24 +346,14 @@ TBank ReadBank(std::string_view bytes, std::int32_t groupSize) {
         problems.push_back({1, "the bank is empty"});
     }
 
-    // A whole file in UTF-8 gets one message: every length and character check would misread it.
-    std::vector<bool> utf8(lines.size());
-    std::int32_t firstUtf8 = 0;
-    bool allUtf8 = true;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        utf8[i] = IsUtf8Line(lines[i]);
-        firstUtf8 = firstUtf8 == 0 && utf8[i] ? static_cast<std::int32_t>(i + 1) : firstUtf8;
-        allUtf8 = allUtf8 && (utf8[i] || !HasHighByte(lines[i]));
-    }
-    const bool wholeFileUtf8 = firstUtf8 != 0 && allUtf8;
-
-    std::vector<TBankProblem> blockProblems;
-    TBlockReader blocks(bank.Questions, wholeFileUtf8 ? blockProblems : problems);
+    const TUtf8Lines utf8 = FindUtf8Lines(lines);
+    std::vector<TBankProblem> unreported;  // a UTF-8 file's questions are read all the same
+    TBlockReader blocks(bank.Questions, utf8.WholeFile ? unreported : problems);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto line = static_cast<std::int32_t>(i + 1);
-        if (!wholeFileUtf8 && utf8[i]) {
+        if (!utf8.WholeFile && utf8.Line[i]) {
             problems.push_back({line, "the line is UTF-8, not Windows-1251"});
-        } else if (!wholeFileUtf8) {
+        } else if (!utf8.WholeFile) {
             CheckCharacters(line, lines[i], problems);
         }
         if (LineKind(lines[i]) == ELineKind::Header) {
@@ -335,19 +363,11 @@ TBank ReadBank(std::string_view bytes, std::int32_t groupSize) {
         }
     }
     blocks.Finish();
-    if (wholeFileUtf8) {
-        problems.push_back({firstUtf8, "the text is UTF-8, not Windows-1251"});
+    if (utf8.WholeFile) {
+        problems.push_back({utf8.First, "the text is UTF-8, not Windows-1251"});
         return bank;
     }
-
-    const auto count = static_cast<std::int32_t>(bank.Questions.size());
-    const std::int32_t needed = HighestDrawnQuestion(groupSize);
-    if (groupSize > 0 && count < needed) {
-        problems.push_back({std::max<std::int32_t>(1, static_cast<std::int32_t>(lines.size())),
-                            std::to_string(count) + (count == 1 ? " question" : " questions") +
-                                ", fewer than the " + std::to_string(needed) +
-                                " that a group size of " + std::to_string(groupSize) + " needs"});
-    }
+    CheckQuestionCount(bank, groupSize, problems);
     std::stable_sort(problems.begin(), problems.end(),
                      [](const TBankProblem& a, const TBankProblem& b) { return a.Line < b.Line; });
     return bank;

@@ -15,17 +15,10 @@ struct TEntry {
 constexpr std::int32_t kInOrder = 1;
 constexpr std::int32_t kRepeatOrFree = 9;  // a repeated draw in A, a group nobody drew in B
 
-}  // namespace
+using TEntries = std::array<TEntry, kGroupCount>;
 
-void DrawTickets(TExamState& state, std::int32_t groupSize, TRandom& random) {
-    std::array<TEntry, kGroupCount> drawn{};   // A
-    std::array<TEntry, kGroupCount> groups{};  // B
-    for (std::int32_t k = 0; k < kGroupCount; ++k) {
-        groups[k] = {k, kInOrder};
-        // Random(14) never yields group 14, so at least one draw repeats.
-        drawn[k] = {Random(random, 14), kInOrder};
-    }
-
+// Flags every draw after the first of its group as a repeat, and every group nobody drew as free.
+void MarkRepeatsAndFreeGroups(TEntries& drawn, TEntries& groups) {
     // Number the occurrences of each group; every one after the first is a repeat.
     for (std::int32_t v = 0; v < kGroupCount; ++v) {
         std::int32_t occurrences = 0;
@@ -51,6 +44,19 @@ void DrawTickets(TExamState& state, std::int32_t groupSize, TRandom& random) {
             group.Flag = kRepeatOrFree;
         }
     }
+}
+
+// The fifteen groups in ticket order: fifteen Random(14) draws, whose repeats then take the
+// groups nobody drew.
+TEntries DrawGroupOrder(TRandom& random) {
+    TEntries drawn{};   // A
+    TEntries groups{};  // B
+    for (std::int32_t k = 0; k < kGroupCount; ++k) {
+        groups[k] = {k, kInOrder};
+        // Random(14) never yields group 14, so at least one draw repeats.
+        drawn[k] = {Random(random, 14), kInOrder};
+    }
+    MarkRepeatsAndFreeGroups(drawn, groups);
 
     // The repeats take the free groups in ascending order, the first repeat the smallest.
     for (TEntry& entry : drawn) {
@@ -65,7 +71,13 @@ void DrawTickets(TExamState& state, std::int32_t groupSize, TRandom& random) {
             }
         }
     }
+    return drawn;
+}
 
+}  // namespace
+
+void DrawTickets(TExamState& state, std::int32_t groupSize, TRandom& random) {
+    const TEntries drawn = DrawGroupOrder(random);
     for (std::int32_t ticket = 1; ticket <= kTicketCount; ++ticket) {
         const std::int32_t r = Random(random, groupSize - 1);
         state.Tickets[ticket].QuestionNumber = DrawnQuestion(drawn[ticket - 1].Value, r, groupSize);

@@ -35,6 +35,24 @@ std::string Literal(std::string_view bytes) {
     return out + "\"";
 }
 
+// The C++ source that defines exam::NAME() and exam::NAMELineCount() for a bank's lines.
+std::string EmbeddedBankSource(const std::vector<std::string_view>& lines,
+                               const std::string& name) {
+    std::ostringstream code;
+    code << "// Generated at build time from the question bank; do not edit.\n"
+         << "#include \"question_bank.h\"\n\n"
+         << "namespace exam {\n\nnamespace {\n\n"
+         << "constexpr std::string_view kLines[] = {\n";
+    for (const std::string_view line : lines) {
+        code << "    " << Literal(line) << ",\n";
+    }
+    code << "};\n\n}  // namespace\n\n"
+         << "TQuestionBank " << name << "() { return kLines; }\n\n"
+         << "std::int32_t " << name << "LineCount() { return " << lines.size() << "; }\n\n"
+         << "}  // namespace exam\n";
+    return code.str();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,23 +87,9 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const std::vector<std::string_view>& lines = bank.Lines;
-    std::ostringstream code;
-    code << "// Generated at build time from the question bank; do not edit.\n"
-         << "#include \"question_bank.h\"\n\n"
-         << "namespace exam {\n\nnamespace {\n\n"
-         << "constexpr std::string_view kLines[] = {\n";
-    for (const std::string_view line : lines) {
-        code << "    " << Literal(line) << ",\n";
-    }
-    const std::string name = argv[4];
-    code << "};\n\n}  // namespace\n\n"
-         << "TQuestionBank " << name << "() { return kLines; }\n\n"
-         << "std::int32_t " << name << "LineCount() { return " << lines.size() << "; }\n\n"
-         << "}  // namespace exam\n";
-
+    const std::string code = EmbeddedBankSource(bank.Lines, argv[4]);
     std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
-    out << code.str();
+    out << code;
     out.close();
     if (!out) {
         std::cerr << argv[3] << ": cannot write the embedded bank\n";
