@@ -49,11 +49,6 @@ TJson AuditJson(const TAuditResult& audit) {
     };
 }
 
-struct TBankAndGroupArguments {
-    std::string Path;
-    TGroupSizeArguments Group;
-};
-
 TCommandResult RunAudit(const TBankAndGroupArguments& arguments) {
     const std::int32_t groupSize = RequiredGroupSize(arguments.Group, "audit");
     const std::string bytes = ReadBankFile(arguments.Path);

@@ -13,12 +13,7 @@ namespace examtool {
 
 namespace {
 
-struct TCheckArguments {
-    std::string Path;
-    TGroupSizeArguments Group;
-};
-
-TCommandResult RunCheck(const TCheckArguments& arguments) {
+TCommandResult RunCheck(const TBankAndGroupArguments& arguments) {
     const std::optional<std::int32_t> groupSize = GroupSizeValue(arguments.Group);
     const std::string& path = arguments.Path;
     const std::string bytes = ReadBankFile(path);
@@ -49,7 +44,7 @@ TCommandResult RunCheck(const TCheckArguments& arguments) {
 }  // namespace
 
 TCommand AddCheckCommand(CLI::App& tool) {
-    const auto arguments = std::make_shared<TCheckArguments>();
+    const auto arguments = std::make_shared<TBankAndGroupArguments>();
     CLI::App& command =
         AddCommand(tool, "check", "validate a bank file",
                    "Checks a bank file (Windows-1251) against the bank format and prints each\n"

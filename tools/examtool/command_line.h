@@ -37,6 +37,12 @@ struct TGroupSizeArguments {
     std::optional<std::string> Program;
 };
 
+// A bank FILE and its group size: the arguments of check, coverage and audit.
+struct TBankAndGroupArguments {
+    std::string Path;
+    TGroupSizeArguments Group;
+};
+
 // --utc HH:MM:SS.mmm or --seed N.
 struct TSeedArguments {
     std::optional<std::string> Seed;

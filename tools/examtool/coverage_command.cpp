@@ -14,11 +14,6 @@ namespace examtool {
 
 namespace {
 
-struct TBankAndGroupArguments {
-    std::string Path;
-    TGroupSizeArguments Group;
-};
-
 TCommandResult RunCoverage(const TBankAndGroupArguments& arguments) {
     const std::int32_t groupSize = RequiredGroupSize(arguments.Group, "coverage");
     const std::string bytes = ReadBankFile(arguments.Path);
