@@ -239,6 +239,7 @@ TEST_F(TFlowTest, PastedTexts) {
 TEST_F(TFlowTest, EndHiddenOnTheLastTicketAndResultsRepeat) {
     Start();
     GoToTicket(15);
+    EXPECT_EQ(State.Screen, EScreen::Ticket);
     EXPECT_FALSE(View.IsVisible(EElement::EndButton));
     EXPECT_EQ(View.Text(EElement::TitleLabel), "ПОСЛЕДНИЙ   БИЛЕТ   15");
     View.Type(Flow, "2\r");
@@ -246,9 +247,11 @@ TEST_F(TFlowTest, EndHiddenOnTheLastTicketAndResultsRepeat) {
     EXPECT_TRUE(View.IsVisible(EElement::EndButton));
     const std::vector<std::string> report = View.Lines;
     ASSERT_EQ(report.size(), 22u);
+    EXPECT_EQ(State.Screen, EScreen::Results);
     Flow.OnNext();
     EXPECT_EQ(View.Lines, report) << "Next on the results shows the same report again";
-    EXPECT_EQ(State.CurrentTicket, 15);
+    EXPECT_EQ(State.Screen, EScreen::Results);
+    EXPECT_EQ(State.CurrentTicket, 15) << "the last ticket's number stays";
 }
 
 TEST_F(TFlowTest, WholeExamFromTitleToResults) {
