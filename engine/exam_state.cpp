@@ -6,9 +6,7 @@ void RecordAnswer(TExamState& state, std::int32_t value) {
     if (!IsTicketNumber(state.CurrentTicket)) {
         return;
     }
-    TTicket& ticket = state.Tickets[state.CurrentTicket];
-    ticket.GivenAnswer = value;
-    ticket.Mark = ticket.CorrectAnswer == value ? 0 : 9;
+    state.Tickets[state.CurrentTicket].GivenAnswer = value;
 }
 
 std::int32_t CountCorrect(const TExamState& state) {

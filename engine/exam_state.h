@@ -1,6 +1,6 @@
 #pragma once
 
-// The running exam: fifteen tickets, the ticket on screen and what the candidate answered.
+// The running exam: fifteen tickets, the screen on show and what the candidate answered.
 // One state lives for the whole program run; there is no reset, since one run holds one exam.
 
 #include <array>
@@ -17,11 +17,15 @@ struct TTicket {
     std::int32_t QuestionNumber = 0;  // ordinal of the question in the bank, from 1
     std::int32_t CorrectAnswer = 0;   // digit from the header line; 0 if it was no digit
     std::int32_t GivenAnswer = 0;     // last accepted answer 1..9; 0 until one is accepted
-    std::int32_t Mark = 0;            // 0 right (or not answered yet), 9 wrong
 };
 
+// The screens of an exam, in the order the candidate meets them.
+enum class EScreen { Title, Ticket, Results };
+
 struct TExamState {
-    // 0 on the title screen, n while ticket n is shown, and 15 still on the results screen.
+    EScreen Screen = EScreen::Title;
+    // The ticket last shown: 0 until the first ticket, n while ticket n is shown; the results
+    // keep the last ticket's number (15).
     std::int32_t CurrentTicket = 0;
     // Indexed by ticket number 1..15; entry 0 is never part of the exam.
     std::array<TTicket, kTicketCount + 1> Tickets{};
@@ -34,12 +38,11 @@ constexpr bool IsTicketNumber(std::int32_t n) {
     return n >= 1 && n <= kTicketCount;
 }
 
-// Stores an accepted answer (the caller has checked 1..9) on the current ticket and marks it
-// 0 when it equals the correct answer, 9 otherwise; a later call on the same ticket wins.
-// Does nothing while no ticket is current.
+// Stores an accepted answer (the caller has checked 1..9) on the current ticket; a later call on
+// the same ticket wins. Does nothing while no ticket is current.
 void RecordAnswer(TExamState& state, std::int32_t value);
 
-// How many of tickets 1..15 have a given answer equal to the correct one (the mark is not read).
+// How many of tickets 1..15 have a given answer equal to the correct one.
 std::int32_t CountCorrect(const TExamState& state);
 
 }  // namespace exam

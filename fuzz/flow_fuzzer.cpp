@@ -52,8 +52,6 @@ constexpr TCp1251Literal kWording = u8" Вопрос ";
 constexpr std::int32_t kBankQuestions = 243;
 constexpr std::size_t kTicketLines = 7;  // the numbered bank's wording, separator and options
 
-enum class EScreen { Title, Ticket, Results };
-
 class TSession {
 public:
     explicit TSession(std::string_view script) : Script(script) {
@@ -77,7 +75,7 @@ public:
     }
 
     void Run() {
-        Flow.FormActivate();
+        Flow.OnFirstActivation();
         Drawn = State.Tickets;
         for (std::int32_t n = 1; n <= kTicketCount; ++n) {
             const std::int32_t question = Drawn[n].QuestionNumber;
@@ -94,13 +92,13 @@ public:
                     Activate();
                     break;
                 case 'n':
-                    if (View.IsVisible(EControl::B1)) {
+                    if (View.IsVisible(EElement::NextButton)) {
                         Next();
                     }
                     break;
                 case 'e':
-                    if (View.IsVisible(EControl::B2)) {
-                        Flow.B2Click();
+                    if (View.IsVisible(EElement::EndButton)) {
+                        Flow.OnEnd();
                         FUZZ_CHECK(View.Closed, Where() + ": End left the window open");
                     }
                     break;
@@ -175,27 +173,27 @@ private:
     // Editing without a character reaches the box only, never the flow.
     template <class TEdit>
     void Edit(const TEdit& edit) {
-        if (View.IsVisible(EControl::ET)) {
+        if (View.IsVisible(EElement::AnswerBox)) {
             edit();
         }
     }
 
     void Activate() {
         const std::vector<std::string> lines = View.Lines;
-        const bool b1 = View.IsVisible(EControl::B1);
-        Flow.FormActivate();
+        const bool b1 = View.IsVisible(EElement::NextButton);
+        Flow.OnFirstActivation();
         FUZZ_CHECK(View.Layouts == 1, Where() + ": laid out again");
-        FUZZ_CHECK(View.Lines == lines && View.IsVisible(EControl::B1) == b1,
+        FUZZ_CHECK(View.Lines == lines && View.IsVisible(EElement::NextButton) == b1,
                    Where() + ": a later activation changed the screen");
     }
 
     void TypeKey(char key) {
-        if (!View.IsVisible(EControl::ET)) {
+        if (!View.IsVisible(EElement::AnswerBox)) {
             return;
         }
         const std::string before = View.Answer;
         const TTicket ticket = State.Tickets[State.CurrentTicket];
-        const bool nextShown = View.IsVisible(EControl::B1);
+        const bool nextShown = View.IsVisible(EElement::NextButton);
         const bool passed = View.Type(Flow, key);
 
         const auto where = [&] {
@@ -209,13 +207,14 @@ private:
         if (const std::optional<std::int32_t> answer = ReferenceAnswer(before)) {
             FUZZ_CHECK(now.GivenAnswer == *answer,
                        where() + ": recorded " + std::to_string(now.GivenAnswer));
-            FUZZ_CHECK(View.IsVisible(EControl::B1) == (nextShown || key == 13),
+            FUZZ_CHECK(View.IsVisible(EElement::NextButton) == (nextShown || key == 13),
                        where() + ": Next's visibility changed");
         } else {
             FUZZ_CHECK(now.GivenAnswer == ticket.GivenAnswer,
                        where() + ": recorded " + std::to_string(now.GivenAnswer));
-            FUZZ_CHECK(!View.IsVisible(EControl::B1), where() + ": Next shown after a rejection");
-            FUZZ_CHECK(View.Focus == EFocus::ET, where() + ": the box lost the focus");
+            FUZZ_CHECK(!View.IsVisible(EElement::NextButton),
+                       where() + ": Next shown after a rejection");
+            FUZZ_CHECK(View.Focus == EElement::AnswerBox, where() + ": the box lost the focus");
             const bool inserted = passes && key != 8 && key != 13;
             FUZZ_CHECK(View.Answer == (inserted ? std::string(1, key) : std::string()),
                        where() + ": the rejected box was not emptied");
@@ -224,7 +223,7 @@ private:
 
     void Next() {
         const std::int32_t from = State.CurrentTicket;
-        Flow.B1Click();
+        Flow.OnNext();
         if (from < kTicketCount) {
             Screen = EScreen::Ticket;
             const std::int32_t n = State.CurrentTicket;
@@ -242,9 +241,10 @@ private:
             FUZZ_CHECK(State.Tickets[n].CorrectAnswer == 1 + question % 3 &&
                            State.QuestionCodes[n] == std::to_string(question),
                        where() + ": answer or code of question " + std::to_string(question));
-            FUZZ_CHECK(View.LT2 == TicketTitle(n),
-                       where() + ": title \"" + Escaped(View.LT2) + "\"");
-            FUZZ_CHECK(View.Answer.empty() && View.Focus == EFocus::ET, where() + ": the box");
+            FUZZ_CHECK(View.Title == TicketTitle(n),
+                       where() + ": title \"" + Escaped(View.Title) + "\"");
+            FUZZ_CHECK(View.Answer.empty() && View.Focus == EElement::AnswerBox,
+                       where() + ": the box");
         } else {
             Screen = EScreen::Results;
             const auto where = [&] { return Where() + ", Next from the last ticket"; };
@@ -262,42 +262,40 @@ private:
         FUZZ_CHECK(current >= LastTicket && current <= kTicketCount,
                    Where() + ": after ticket " + std::to_string(LastTicket));
         LastTicket = current;
+        FUZZ_CHECK(State.Screen == Screen, Where() + ": the state is on another screen");
 
         for (std::int32_t n = 0; n <= kTicketCount; ++n) {
             const TTicket& ticket = State.Tickets[n];
             const auto about = [&] {
                 return Where() + ": ticket " + std::to_string(n) + " answered " +
-                       std::to_string(ticket.GivenAnswer) + ", mark " + std::to_string(ticket.Mark);
+                       std::to_string(ticket.GivenAnswer);
             };
             FUZZ_CHECK(ticket.QuestionNumber == Drawn[n].QuestionNumber, about() + ", redrawn");
             FUZZ_CHECK(
                 ticket.GivenAnswer == 0 || (ticket.GivenAnswer >= 1 && ticket.GivenAnswer <= 9),
                 about());
             FUZZ_CHECK(ticket.GivenAnswer == 0 || (n >= 1 && n <= current), about());
-            FUZZ_CHECK(
-                ticket.Mark ==
-                    (ticket.GivenAnswer == 0 || ticket.GivenAnswer == ticket.CorrectAnswer ? 0 : 9),
-                about());
         }
 
-        const bool et = View.IsVisible(EControl::ET);
-        const bool b1 = View.IsVisible(EControl::B1);
-        const bool b2 = View.IsVisible(EControl::B2);
+        const bool et = View.IsVisible(EElement::AnswerBox);
+        const bool b1 = View.IsVisible(EElement::NextButton);
+        const bool b2 = View.IsVisible(EElement::EndButton);
         switch (Screen) {
             case EScreen::Title:
                 FUZZ_CHECK(current == 0 && !et && b1 && b2, Where() + ": title screen");
                 break;
             case EScreen::Ticket:
-                FUZZ_CHECK(et && View.IsVisible(EControl::LT1) && View.IsVisible(EControl::LT2) &&
+                FUZZ_CHECK(et && View.IsVisible(EElement::PromptLabel) &&
+                               View.IsVisible(EElement::TitleLabel) &&
                                b2 == (current < kTicketCount),
                            Where() + ": ticket screen");
                 FUZZ_CHECK(!b1 || State.Tickets[current].GivenAnswer != 0,
                            Where() + ": Next shown on a ticket without an answer");
                 break;
             case EScreen::Results:
-                FUZZ_CHECK(
-                    current == kTicketCount && !et && !View.IsVisible(EControl::LT1) && b1 && b2,
-                    Where() + ": results screen");
+                FUZZ_CHECK(current == kTicketCount && !et &&
+                               !View.IsVisible(EElement::PromptLabel) && b1 && b2,
+                           Where() + ": results screen");
                 break;
         }
     }

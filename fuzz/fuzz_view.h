@@ -19,31 +19,30 @@ namespace exam::fuzz {
 
 class TFuzzView : public IExamView {
 public:
-    void LayoutForm() override { ++Layouts; }
+    void LayOut() override { ++Layouts; }
     void SetCaption(std::string_view caption) override { Caption = caption; }
-    void SetLabelText(ELabel label, std::string_view text) override {
-        (label == ELabel::LT1 ? LT1 : LT2) = text;
+    void SetLabelText(EElement label, std::string_view text) override {
+        (label == EElement::PromptLabel ? Prompt : Title) = text;
     }
-    void SetVisible(EControl control, bool visible) override {
-        Visible[static_cast<std::size_t>(control)] = visible;
+    void SetVisible(EElement element, bool visible) override {
+        Visible[IndexOf(element)] = visible;
     }
-    void SetFocus(EFocus control) override { Focus = control; }
-    void MakeTextAreaReadOnly() override { ReadOnly = true; }
-    void ClearTextArea() override { Lines.clear(); }
+    void SetFocus(EElement element) override { Focus = element; }
+    void ClearText() override { Lines.clear(); }
     void AppendLine(std::string_view line) override { Lines.emplace_back(line); }
     std::string AnswerText() const override { return Answer; }
     void SetAnswerText(std::string_view text) override {
         Answer = text;
         Cursor = Answer.size();
     }
-    void CloseWindow() override { Closed = true; }
+    void Close() override { Closed = true; }
 
-    bool IsVisible(EControl control) const { return Visible[static_cast<std::size_t>(control)]; }
+    bool IsVisible(EElement element) const { return Visible[IndexOf(element)]; }
 
     // A key that produces a character: the flow sees it first and, when it lets it through, it
     // takes effect at the cursor. Returns what the flow answered.
     bool Type(TExamFlow& flow, char key) {
-        if (!flow.ETKeyPress(key)) {
+        if (!flow.OnAnswerKey(key)) {
             return false;
         }
         Cursor = std::min(Cursor, Answer.size());  // the flow may have emptied the box
@@ -75,11 +74,11 @@ public:
 
     int Layouts = 0;
     std::string Caption;
-    std::string LT1;
-    std::string LT2;
-    std::array<bool, 5> Visible{true, true, true, true, true};  // controls start visible
-    EFocus Focus = EFocus::ET;
-    bool ReadOnly = false;
+    std::string Prompt;
+    std::string Title;
+    std::array<bool, kElementCount> Visible{true, true, true, true,
+                                            true, true, true, true};  // elements start visible
+    EElement Focus = EElement::AnswerBox;
     std::vector<std::string> Lines;
     std::string Answer;
     std::size_t Cursor = 0;

@@ -92,7 +92,7 @@ TEST(FormatResults, CodeFieldIsThirteenMinusTheCodeLength) {
     state.QuestionCodes[4] = "";
     state.QuestionCodes[5] = "123456";
     state.QuestionCodes[6] = Utf8ToCp1251("Вопрос");  // six characters, six bytes
-    state.Tickets[1] = {0, 3, 2, 9};
+    state.Tickets[1] = {0, 3, 2};
     const std::vector<std::string> lines = Utf8Lines(FormatResults(state));
     EXPECT_EQ(lines[6],
               "    1     " + std::string(11, ' ') + "4     " + "     3     " + "     2   неуд");
@@ -111,7 +111,7 @@ TEST(FormatResults, HeaderWithoutDigitShowsZeroAndFails) {
                                      "#3.X", "\\x", " q", "*", "1. a", "2. b", "3. c"};
     ExtractQuestion(bank, 21, 3, state, [](std::string_view) {});
     RecordAnswer(state, 1);
-    EXPECT_EQ(state.Tickets[3].Mark, 9);
+    EXPECT_EQ(state.Tickets[3].GivenAnswer, 1);
     const std::vector<std::string> lines = Utf8Lines(FormatResults(state));
     EXPECT_EQ(lines[1], "Правильных ответов:     14");
     EXPECT_EQ(lines[8], "    3                3          0          1   неуд");

@@ -69,15 +69,15 @@ TEST_P(TProgramWindow, WholeExamAtMidnight) {
 
     TExamState state;
     TRandom random;
-    TFT window(profile, state, random, [] { return TUtcTimeOfDay{0, 0, 0, 0}; });
+    TExamWindow window(profile, state, random, [] { return TUtcTimeOfDay{0, 0, 0, 0}; });
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
-    auto* text = window.findChild<QPlainTextEdit*>(QStringLiteral("MT"));
-    auto* answer = window.findChild<QLineEdit*>(QStringLiteral("ET"));
-    auto* next = window.findChild<QPushButton*>(QStringLiteral("B1"));
-    auto* title = window.findChild<QLabel*>(QStringLiteral("LT2"));
+    auto* text = window.findChild<QPlainTextEdit*>(QStringLiteral("TextArea"));
+    auto* answer = window.findChild<QLineEdit*>(QStringLiteral("AnswerBox"));
+    auto* next = window.findChild<QPushButton*>(QStringLiteral("NextButton"));
+    auto* title = window.findChild<QLabel*>(QStringLiteral("TitleLabel"));
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8(facts.Caption));
     const QStringList titleScreen = {"",
                                      "",

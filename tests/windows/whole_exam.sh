@@ -84,7 +84,7 @@ expect() {
 
 # The text area's lines in the last state.
 shown_text() {
-    sed -n 's/^MT\.line=//p' "$scratch/state"
+    sed -n 's/^TextArea\.line=//p' "$scratch/state"
 }
 
 # What a ticket shows for question $1: its block from the bank without the header and the
@@ -123,7 +123,7 @@ click() {  # click CONTROL: the middle of the control on the screen
 end_exam() {
     step="End"
     key shift+Tab
-    expect focus=B2
+    expect focus=EndButton
     key Return
     read_window gone 10000 || fail "the window is still open after End"
     wait "$launcher_pid" || true
@@ -155,9 +155,9 @@ windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 launcher_pid=$!
 
 step="title screen"
-expect "caption=$caption" "window=10 7 973 730" "active=1" "focus=B1" \
-    LT2.visible=0 LT1.visible=0 ET.visible=0 B1.visible=1 B2.visible=1 LT3.visible=1 \
-    "LT3.text=ВЕЛТ-2005" "B1.text=Дальше" "B2.text=Конец"
+expect "caption=$caption" "window=10 7 973 730" "active=1" "focus=NextButton" \
+    TitleLabel.visible=0 PromptLabel.visible=0 AnswerBox.visible=0 NextButton.visible=1 EndButton.visible=1 BrandLabel.visible=1 \
+    "BrandLabel.text=ВЕЛТ-2005" "NextButton.text=Дальше" "EndButton.text=Конец"
 diff <(shown_text) <(printf '%s\n' "" "" "     АТТЕСТАЦИЯ СПЕЦИАЛИСТОВ СВАРОЧНОГО ПРОИЗВОДСТВА" "" \
     "                                 по теме" "" "$subject" "" \
     "                         РУЧНАЯ ДУГОВАЯ СВАРКА" "" "                               Уровень: I" "") ||
@@ -176,11 +176,11 @@ for n in $(seq 15); do
     case $((n % 3)) in
         1) key Return ;;
         2) key space ;;
-        0) click B1 ;;
+        0) click NextButton ;;
     esac
     end_visible=$([ "$n" -eq 15 ] && echo 0 || echo 1)
-    expect "LT2.text=$(ticket_title "$n")" "LT1.text=ВАРИАНТ ОТВЕТА: " "focus=ET" "ET.text=" \
-        LT2.visible=1 LT1.visible=1 ET.visible=1 B1.visible=0 "B2.visible=$end_visible"
+    expect "TitleLabel.text=$(ticket_title "$n")" "PromptLabel.text=ВАРИАНТ ОТВЕТА: " "focus=AnswerBox" "AnswerBox.text=" \
+        TitleLabel.visible=1 PromptLabel.visible=1 AnswerBox.visible=1 NextButton.visible=0 "EndButton.visible=$end_visible"
     diff <(shown_text) <(bank_question "$question") || fail "the ticket's text differs from the bank"
 
     answer=$(correct_answer "$question")
@@ -188,39 +188,39 @@ for n in $(seq 15); do
         1)  # 7 is discarded; Ctrl+V is discarded, Shift+Insert pastes unchecked.
             "${wine_run[@]}" "$window_reader" clipboard 2 || fail "cannot set the clipboard"
             key 7 3
-            expect "ET.text=3" B1.visible=0 focus=ET
+            expect "AnswerBox.text=3" NextButton.visible=0 focus=AnswerBox
             key BackSpace ctrl+v shift+Insert
-            expect "ET.text=2" B1.visible=0
+            expect "AnswerBox.text=2" NextButton.visible=0
             answer=2
             ;;
         2)  # 32 is too large: the box empties and Next stays hidden.
             key 3 2 Return
-            expect "ET.text=" B1.visible=0 focus=ET
+            expect "AnswerBox.text=" NextButton.visible=0 focus=AnswerBox
             key "$answer"
             ;;
         3)  # A pasted -3a reads as 3.
             "${wine_run[@]}" "$window_reader" clipboard -3a || fail "cannot set the clipboard"
             key shift+Insert
-            expect "ET.text=-3a"
+            expect "AnswerBox.text=-3a"
             answer=3
             ;;
         4)  # A pasted -3 is rejected.
             "${wine_run[@]}" "$window_reader" clipboard -3 || fail "cannot set the clipboard"
             key shift+Insert Return
-            expect "ET.text=" B1.visible=0 focus=ET
+            expect "AnswerBox.text=" NextButton.visible=0 focus=AnswerBox
             key "$answer"
             ;;
         *) key "$answer" ;;
     esac
     key Return
-    expect "LT2.text=$(ticket_title "$n")" B1.visible=1 focus=B1 "B2.visible=$end_visible"
+    expect "TitleLabel.text=$(ticket_title "$n")" NextButton.visible=1 focus=NextButton "EndButton.visible=$end_visible"
     answers+=("$answer")
 done
 
 step="results"
 key Return
-expect "LT2.text=РЕЗУЛЬТАТЫ  ТЕСТИРОВАНИЯ" LT2.visible=1 LT1.visible=0 ET.visible=0 \
-    B1.visible=1 B2.visible=1 LT3.visible=1 focus=B1
+expect "TitleLabel.text=РЕЗУЛЬТАТЫ  ТЕСТИРОВАНИЯ" TitleLabel.visible=1 PromptLabel.visible=0 AnswerBox.visible=0 \
+    NextButton.visible=1 EndButton.visible=1 BrandLabel.visible=1 focus=NextButton
 shown_text >"$scratch/results.txt"
 list=$(IFS=,; echo "${answers[*]}")
 "${wine_run[@]}" "$examtool" report "$bank" --group-size "$group_size" --utc 00:00:00.000 \
@@ -230,9 +230,9 @@ diff "$scratch/results.txt" "$scratch/expected_results.txt" ||
 [ "$(wc -l <"$scratch/results.txt")" -eq 22 ] || fail "the results are not 22 lines"
 
 step="results again"
-click B1
+click NextButton
 sleep 0.3
-expect "LT2.text=РЕЗУЛЬТАТЫ  ТЕСТИРОВАНИЯ" focus=B1
+expect "TitleLabel.text=РЕЗУЛЬТАТЫ  ТЕСТИРОВАНИЯ" focus=NextButton
 diff <(shown_text) "$scratch/results.txt" || fail "Next on the results changed them"
 
 end_exam

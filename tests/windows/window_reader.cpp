@@ -11,8 +11,8 @@
 //   window_reader close               asks the exam window to close (WM_CLOSE), as a watchdog does
 // The state is one "key=value" line each: caption, window and client rectangles, the focused
 // control, then NAME.visible, NAME.rect (left top width height in the parent's client area),
-// NAME.screen (the same on the screen) and NAME.text for every control, and one MT.line per line
-// of the text area.
+// NAME.screen (the same on the screen) and NAME.text for every control, and one TextArea.line per
+// line of the text area.
 
 #include <windows.h>
 
@@ -79,14 +79,26 @@ std::string RectText(const RECT& r) {
 
 struct TNamedId {
     int Id;
-    const char* Name;
+    std::string Name;
 };
-constexpr TNamedId kControls[] = {
-    {kLT2, "LT2"}, {kPT, "PT"}, {kLT1, "LT1"}, {kLT3, "LT3"},       {kB2, "B2"},
-    {kB1, "B1"},   {kET, "ET"}, {kMT, "MT"},   {kETName, "ETName"}, {kMTName, "MTName"}};
 
-const char* NameOf(int id) {
-    for (const TNamedId& c : kControls) {
+// Every element of the form by its name, and the labels that name edit boxes to screen readers
+// as the element's name followed by "Name".
+std::vector<TNamedId> Controls() {
+    std::vector<TNamedId> controls;
+    for (const exam::TElementLook& look : exam::FormElements()) {
+        controls.push_back({ControlId(look.Element), std::string(look.Name)});
+    }
+    for (const exam::TElementLook& look : exam::FormElements()) {
+        if (HasNameLabel(look)) {
+            controls.push_back({NameLabelId(look.Element), std::string(look.Name) + "Name"});
+        }
+    }
+    return controls;
+}
+
+std::string NameOf(int id) {
+    for (const TNamedId& c : Controls()) {
         if (c.Id == id) {
             return c.Name;
         }
@@ -97,7 +109,7 @@ const char* NameOf(int id) {
 HWND FindControl(HWND window, int id) {
     HWND found = GetDlgItem(window, id);
     if (found == nullptr) {
-        found = GetDlgItem(GetDlgItem(window, kPT), id);
+        found = GetDlgItem(GetDlgItem(window, ControlId(exam::EElement::Panel)), id);
     }
     return found;
 }
@@ -117,9 +129,9 @@ std::vector<std::string> State(HWND window) {
     lines.push_back(std::string("focus=") +
                     (ours ? NameOf(GetDlgCtrlID(thread.hwndFocus)) : "none"));
     lines.push_back(std::string("active=") + (thread.hwndActive == window ? "1" : "0"));
-    for (const TNamedId& c : kControls) {
+    for (const TNamedId& c : Controls()) {
         HWND control = FindControl(window, c.Id);
-        const std::string name = c.Name;
+        const std::string& name = c.Name;
         if (control == nullptr) {
             lines.push_back(name + ".missing=1");
             continue;
@@ -129,12 +141,12 @@ std::vector<std::string> State(HWND window) {
         lines.push_back(name + ".screen=" + RectText(r));
         MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
         lines.push_back(name + ".rect=" + RectText(r));
-        if (c.Id == kMT) {
+        if (c.Id == ControlId(exam::EElement::TextArea)) {
             std::wstring text = TextOf(control);
             std::size_t start = 0;
             while (true) {
                 const std::size_t end = text.find(L"\r\n", start);
-                lines.push_back("MT.line=" + Utf8(text.substr(start, end - start)));
+                lines.push_back(name + ".line=" + Utf8(text.substr(start, end - start)));
                 if (end == std::wstring::npos) {
                     break;
                 }

@@ -17,11 +17,13 @@ void AnswerExam(exam::TExamState& state, const std::vector<std::string_view>& ba
     const exam::TQuestionBank bank(bankLines);
     const auto lineCount = static_cast<std::int32_t>(bankLines.size());
     for (std::int32_t n = 1; n <= exam::kTicketCount; ++n) {
+        state.Screen = exam::EScreen::Ticket;
         state.CurrentTicket = n;
         exam::ExtractQuestion(bank, lineCount, state.Tickets[n].QuestionNumber, state,
                               [](std::string_view) {});
         exam::RecordAnswer(state, answers[n - 1]);
     }
+    state.Screen = exam::EScreen::Results;
 }
 
 }  // namespace examtool

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     exam::TExamState state;
     exam::TRandom random;
-    exam::TFT window(exam::VarnelProfile(), state, random, [] {
+    exam::TExamWindow window(exam::VarnelProfile(), state, random, [] {
         return exam::TUtcTimeOfDay{0, 0, 0, 0};
     });
     window.show();
@@ -47,8 +47,8 @@ int main(int argc, char** argv) {
         std::cerr << "the window never became active\n";
         return 1;
     }
-    auto* next = window.findChild<QPushButton*>(QStringLiteral("B1"));
-    auto* answer = window.findChild<QLineEdit*>(QStringLiteral("ET"));
+    auto* next = window.findChild<QPushButton*>(QStringLiteral("NextButton"));
+    auto* answer = window.findChild<QLineEdit*>(QStringLiteral("AnswerBox"));
     bool ok = Save(window, dir, "title.png");
     for (int n = 1; n <= 15; ++n) {
         QTest::mouseClick(next, Qt::LeftButton);

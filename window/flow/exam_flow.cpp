@@ -34,24 +34,24 @@ TExamFlow::TExamFlow(const TExamProfile& profile, TExamState& state, TRandom& ra
                      IExamView& view, TUtcClock clock)
     : Profile(profile), State(state), RandomSource(random), View(view), Clock(std::move(clock)) {}
 
-void TExamFlow::FormActivate() {
+void TExamFlow::OnFirstActivation() {
     if (Activated) {
         return;
     }
     Activated = true;
     Seed(RandomSource, Clock);
-    View.LayoutForm();
+    View.LayOut();
     View.SetCaption(Profile.Caption);
     ShowTitle();
     DrawTickets(State, Profile.GroupSize, RandomSource);
-    View.SetFocus(EFocus::B1);
+    View.SetFocus(EElement::NextButton);
 }
 
 void TExamFlow::ShowTitle() {
-    View.MakeTextAreaReadOnly();
-    View.SetVisible(EControl::LT2, false);
-    View.SetVisible(EControl::LT1, false);
-    View.SetVisible(EControl::ET, false);
+    State.Screen = EScreen::Title;
+    View.SetVisible(EElement::TitleLabel, false);
+    View.SetVisible(EElement::PromptLabel, false);
+    View.SetVisible(EElement::AnswerBox, false);
     View.AppendLine("");
     View.AppendLine("");
     for (const std::string_view line : Profile.TitleLines) {
@@ -60,39 +60,41 @@ void TExamFlow::ShowTitle() {
     }
 }
 
-void TExamFlow::B1Click() {
+void TExamFlow::OnNext() {
     if (!Activated) {
         return;  // a press that beats the first activation would skip the title and the draw
     }
-    if (State.CurrentTicket <= kTicketCount - 1) {
+    if (State.Screen != EScreen::Results && State.CurrentTicket < kTicketCount) {
         ShowTicket();
     } else {
-        View.ClearTextArea();
-        View.SetVisible(EControl::B2, true);
+        View.ClearText();
+        View.SetVisible(EElement::EndButton, true);
         ShowResults();
     }
 }
 
 void TExamFlow::ShowTicket() {
-    View.ClearTextArea();
-    View.SetVisible(EControl::ET, true);
-    View.SetVisible(EControl::LT2, true);
-    View.SetVisible(EControl::LT1, true);
+    View.ClearText();
+    View.SetVisible(EElement::AnswerBox, true);
+    View.SetVisible(EElement::TitleLabel, true);
+    View.SetVisible(EElement::PromptLabel, true);
+    State.Screen = EScreen::Ticket;
     ++State.CurrentTicket;
     if (State.CurrentTicket == kTicketCount) {
-        View.SetVisible(EControl::B2, false);  // the last ticket is left only by answering it
+        View.SetVisible(EElement::EndButton, false);  // the last ticket is left only by answering
     }
-    View.SetLabelText(ELabel::LT2, TicketTitle(State.CurrentTicket));
-    View.SetLabelText(ELabel::LT1, kAnswerPrompt);
+    View.SetLabelText(EElement::TitleLabel, TicketTitle(State.CurrentTicket));
+    View.SetLabelText(EElement::PromptLabel, kAnswerPrompt);
     ExtractQuestion(Profile.Bank, Profile.LineCount,
                     State.Tickets[State.CurrentTicket].QuestionNumber, State,
                     [this](std::string_view line) { View.AppendLine(line); });
-    View.SetFocus(EFocus::ET);
+    // Next was pressed and has the focus: it goes to the box before Next hides.
+    View.SetFocus(EElement::AnswerBox);
     View.SetAnswerText("");
-    View.SetVisible(EControl::B1, false);
+    View.SetVisible(EElement::NextButton, false);
 }
 
-bool TExamFlow::ETKeyPress(char key) {
+bool TExamFlow::OnAnswerKey(char key) {
     if (!Activated) {
         return false;
     }
@@ -101,8 +103,8 @@ bool TExamFlow::ETKeyPress(char key) {
         passes = true;
     } else if (key == kEnter) {
         // Enter only reveals Next; it takes a further press to go on.
-        View.SetVisible(EControl::B1, true);
-        View.SetFocus(EFocus::B1);
+        View.SetVisible(EElement::NextButton, true);
+        View.SetFocus(EElement::NextButton);
         passes = true;
     } else if (key >= '1' && key <= '5') {
         passes = true;
@@ -116,26 +118,27 @@ void TExamFlow::CheckAnswer() {
     const std::optional<std::int32_t> value = ReadAnswerNumber(View.AnswerText());
     if (!value || *value < 1 || *value > 9) {
         View.SetAnswerText("");
-        View.SetFocus(EFocus::ET);
-        View.SetVisible(EControl::B1, false);
+        View.SetFocus(EElement::AnswerBox);
+        View.SetVisible(EElement::NextButton, false);
         return;
     }
     RecordAnswer(State, *value);
 }
 
 void TExamFlow::ShowResults() {
-    View.SetLabelText(ELabel::LT2, "");
+    State.Screen = EScreen::Results;
+    View.SetLabelText(EElement::TitleLabel, "");
     const TResultsReport report = FormatResults(State);
-    View.SetVisible(EControl::ET, false);
-    View.SetVisible(EControl::LT1, false);
-    View.SetLabelText(ELabel::LT2, report.Heading);
+    View.SetVisible(EElement::AnswerBox, false);
+    View.SetVisible(EElement::PromptLabel, false);
+    View.SetLabelText(EElement::TitleLabel, report.Heading);
     for (const std::string& line : report.Lines) {
         View.AppendLine(line);
     }
 }
 
-void TExamFlow::B2Click() {
-    View.CloseWindow();
+void TExamFlow::OnEnd() {
+    View.Close();
 }
 
 }  // namespace exam

@@ -21,17 +21,17 @@ public:
     TExamFlow(const TExamFlow&) = delete;
     TExamFlow& operator=(const TExamFlow&) = delete;
 
-    // The window's first activation: seeds, lays out, shows the title and draws the exam.
-    // Later activations (returning from another program) change nothing.
-    void FormActivate();
+    // The window's activation. The first seeds, lays out, shows the title and draws the exam;
+    // later ones (returning from another program) change nothing.
+    void OnFirstActivation();
     // Next: the next ticket, or after the fifteenth the results (again on every press).
     // Before the first activation there is no exam yet, and Next and typed keys do nothing.
-    void B1Click();
+    void OnNext();
     // End: closes the window.
-    void B2Click();
+    void OnEnd();
     // A character typed into the answer box, before it takes effect: Backspace (8), Enter (13)
     // and the digits 1..5 pass, anything else is discarded. Returns whether the character passes.
-    bool ETKeyPress(char key);
+    bool OnAnswerKey(char key);
 
 private:
     void ShowTitle();

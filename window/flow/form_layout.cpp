@@ -90,28 +90,31 @@ std::int32_t PanelHeight(std::int32_t clientHeight) {
     return RoundProduct(clientHeight, factors::k0_12);
 }
 
-TClientControls ClientControls(std::int32_t cw, std::int32_t ch) {
+std::array<TPlacement, 3> ClientPlacements(std::int32_t cw, std::int32_t ch) {
     using namespace factors;
-    return {
-        .LT2 = {RoundProduct(cw, k0_3), RoundProduct(ch, k0_01), RoundProduct(cw, k0_5),
-                RoundProduct(ch, k0_1)},
-        .MT = {RoundProduct(cw, k0_01), RoundProduct(ch, k0_1), RoundProduct(cw, k0_95),
-               RoundProduct(ch, k0_75)},
-        .LT3 = {RoundProduct(cw, k0_05), RoundProduct(ch, k0_08), RoundProduct(cw, k0_15),
-                RoundProduct(ch, k0_2)},
-    };
+    return {{
+        {EElement::TitleLabel,
+         {RoundProduct(cw, k0_3), RoundProduct(ch, k0_01), RoundProduct(cw, k0_5),
+          RoundProduct(ch, k0_1)}},
+        {EElement::TextArea,
+         {RoundProduct(cw, k0_01), RoundProduct(ch, k0_1), RoundProduct(cw, k0_95),
+          RoundProduct(ch, k0_75)}},
+        {EElement::BrandLabel,
+         {RoundProduct(cw, k0_05), RoundProduct(ch, k0_08), RoundProduct(cw, k0_15),
+          RoundProduct(ch, k0_2)}},
+    }};
 }
 
-TPanelControls PanelControls(std::int32_t pw, std::int32_t ph) {
+std::array<TPlacement, 4> PanelPlacements(std::int32_t pw, std::int32_t ph) {
     using namespace factors;
     const std::int32_t top = RoundProduct(ph, k0_2);
     const std::int32_t height = RoundProduct(ph, k0_5);
-    return {
-        .LT1 = {RoundProduct(pw, k0_05), top, RoundProduct(pw, k0_3), height},
-        .ET = {RoundProduct(pw, k0_4), top, RoundProduct(pw, k0_1), height},
-        .B1 = {RoundProduct(pw, k0_6), top, RoundProduct(pw, k0_15), height},
-        .B2 = {RoundProduct(pw, k0_8), top, RoundProduct(pw, k0_15), height},
-    };
+    return {{
+        {EElement::PromptLabel, {RoundProduct(pw, k0_05), top, RoundProduct(pw, k0_3), height}},
+        {EElement::AnswerBox, {RoundProduct(pw, k0_4), top, RoundProduct(pw, k0_1), height}},
+        {EElement::NextButton, {RoundProduct(pw, k0_6), top, RoundProduct(pw, k0_15), height}},
+        {EElement::EndButton, {RoundProduct(pw, k0_8), top, RoundProduct(pw, k0_15), height}},
+    }};
 }
 
 }  // namespace exam

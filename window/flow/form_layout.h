@@ -6,7 +6,10 @@
 // 80-bit extended arithmetic). The arithmetic is exact integer work, so every platform lays the
 // window out alike, with or without an extended floating-point type.
 
+#include <array>
 #include <cstdint>
+
+#include "exam_form.h"
 
 namespace exam {
 
@@ -14,14 +17,6 @@ namespace exam {
 struct TFactor {
     std::uint64_t Significand = 0;
     std::int32_t Exponent = 0;
-};
-
-struct TRect {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Width = 0;
-    std::int32_t Height = 0;
-    friend bool operator==(const TRect&, const TRect&) = default;
 };
 
 // R(size * factor).
@@ -33,22 +28,18 @@ TRect WindowBounds(std::int32_t screenWidth, std::int32_t screenHeight);
 // The bottom panel's height for a client area of the given height (it spans the client width).
 std::int32_t PanelHeight(std::int32_t clientHeight);
 
-// The controls placed from the window's client size (LT3 too, although the panel holds it).
-struct TClientControls {
-    TRect LT2;
-    TRect MT;
-    TRect LT3;
+// An element's bounds in its parent's client area.
+struct TPlacement {
+    EElement Element;
+    TRect Bounds;
 };
-TClientControls ClientControls(std::int32_t clientWidth, std::int32_t clientHeight);
 
-// The panel's controls, placed from the panel's actual size, left to right.
-struct TPanelControls {
-    TRect LT1;
-    TRect ET;
-    TRect B1;
-    TRect B2;
-};
-TPanelControls PanelControls(std::int32_t panelWidth, std::int32_t panelHeight);
+// The elements placed from the window's client size: the title, the text area and the brand
+// label (although the panel holds the brand label, its bounds come from the client size).
+std::array<TPlacement, 3> ClientPlacements(std::int32_t clientWidth, std::int32_t clientHeight);
+
+// The elements placed from the panel's actual size: prompt, answer box, Next and End.
+std::array<TPlacement, 4> PanelPlacements(std::int32_t panelWidth, std::int32_t panelHeight);
 
 namespace factors {
 // The window's share of the screen, as a 64-bit double (slightly below 0.95).

@@ -36,7 +36,7 @@ int RunExamProgram(const TExamProfile& profile, const char* programName) {
 
     TExamState state;
     TRandom random;
-    TFT window(profile, state, random);
+    TExamWindow window(profile, state, random);
     window.show();
     window.activateWindow();  // the first activation starts the exam
     app.exec();

@@ -20,129 +20,169 @@ namespace exam {
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
-const QColor kWhite(255, 255, 255);
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-
 // Fonts are given as character heights in pixels; Qt scales them on high-density screens.
-QFont PixelFont(const char* family, int pixels, bool boldUnderlined = false) {
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
-    font.setBold(boldUnderlined);
-    font.setUnderline(boldUnderlined);
+QFont PixelFont(const TFont& look) {
+    QFont font(FromCp1251(look.Family));
+    font.setPixelSize(look.Pixels);
+    font.setBold(look.Bold);
+    font.setUnderline(look.Underline);
     return font;
 }
 
-void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+void Paint(QWidget* widget, QPalette::ColorRole role, const TColour& colour) {
     QPalette palette = widget->palette();
-    palette.setColor(role, colour);
+    palette.setColor(role, QColor(colour.Red, colour.Green, colour.Blue));
     widget->setPalette(palette);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
+QFrame::Shadow Shadow(EEdge edge) {
+    return edge == EEdge::Raised ? QFrame::Raised : QFrame::Sunken;
+}
+
+QWidget* MakeLabel(const TElementLook& look, QWidget* parent) {
+    auto* label = new QLabel(FromCp1251(look.Text), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // text starts at the label's corner
-    Paint(label, QPalette::WindowText, colour);
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(PixelFont("Arial", 13));
+QWidget* MakePanel(const TElementLook& look, QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(look.Edge == EEdge::None ? QFrame::NoFrame
+                                                  : QFrame::Panel | Shadow(look.Edge));
+    return panel;
+}
+
+QWidget* MakeButton(const TElementLook& look, QWidget* parent) {
+    auto* button = new QPushButton(FromCp1251(look.Text), parent);
     button->setAutoDefault(false);  // Enter presses a button only while it has the focus
     button->setDefault(false);
-    button->setAccessibleName(text);
     return button;
+}
+
+QWidget* MakeAnswerBox(const TElementLook&, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    // Composed input would bypass the key filter; answers are digits anyway. The line edit
+    // answers the input method's ImEnabled query itself, so the attribute alone does not turn
+    // input methods off: the key filter answers that query too (FilterAnswerKey).
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return box;
+}
+
+QWidget* MakeTextArea(const TElementLook& look, QWidget* parent) {
+    auto* area = new QPlainTextEdit(parent);
+    area->setReadOnly(true);
+    // A screen reader's user walks the question text with the keyboard caret.
+    area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    if (look.Edge == EEdge::None) {
+        area->setFrameShape(QFrame::NoFrame);
+    } else {
+        area->setFrameShadow(Shadow(look.Edge));
+    }
+    return area;
+}
+
+QWidget* MakeOfKind(const TElementLook& look, QWidget* parent) {
+    switch (look.Kind) {
+        case EKind::Label:
+            return MakeLabel(look, parent);
+        case EKind::Panel:
+            return MakePanel(look, parent);
+        case EKind::Button:
+            return MakeButton(look, parent);
+        case EKind::AnswerBox:
+            return MakeAnswerBox(look, parent);
+        case EKind::TextArea:
+            return MakeTextArea(look, parent);
+    }
+    return nullptr;
 }
 
 }  // namespace
 
-TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcClock clock)
+TExamWindow::TExamWindow(const TExamProfile& profile, TExamState& state, TRandom& random,
+                         TUtcClock clock)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowStaysOnTopHint),
       Flow(profile, state, random, *this, std::move(clock)) {
-    setObjectName(QStringLiteral("FT"));
+    const TWindowLook& look = WindowLook();
+    setObjectName(QStringLiteral("ExamWindow"));
     setAutoFillBackground(true);
-    Paint(this, QPalette::Window, kSilver);
-    setFont(PixelFont("Times New Roman", 19));
+    Paint(this, QPalette::Window, look.Background);
+    setFont(PixelFont(look.Font));
     // Design size, fixed and centred on the screen; the layout replaces both at activation.
-    setFixedSize(443, 299);
+    setFixedSize(look.DesignWidth, look.DesignHeight);
     move(screen()->geometry().center() - rect().center());
-
-    LT2 = MakeLabel(this, "LT2", PixelFont("Arial", 16, true), kBlue);
-    LT2->setGeometry(112, 0, 4, 19);
-
-    PT = new QFrame(this);
-    PT->setObjectName(QStringLiteral("PT"));
-    PT->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    PT->setAutoFillBackground(true);
-    Paint(PT, QPalette::Window, kSilver);
-    PT->setGeometry(0, height() - 50, width(), 50);
-
-    LT1 = MakeLabel(PT, "LT1", PixelFont("Arial", 16, true), kRed);
-    LT1->setGeometry(16, 8, 4, 19);
-
-    LT3 = MakeLabel(PT, "LT3", PixelFont("Times New Roman", 11), kBlue);
-    LT3->setText(QStringLiteral("ВЕЛТ-2005"));
-    LT3->setGeometry(8, 32, 58, 14);
-
-    B2 = MakeButton(PT, "B2", QStringLiteral("Конец"));
-    B2->setGeometry(344, 8, 75, 25);
-    B1 = MakeButton(PT, "B1", QStringLiteral("Дальше"));
-    B1->setGeometry(264, 8, 75, 25);
-
-    ET = new QLineEdit(PT);
-    ET->setObjectName(QStringLiteral("ET"));
-    ET->setGeometry(176, 8, 81, 29);
-    ET->setAccessibleName(QStringLiteral("Номер выбранного варианта ответа"));
-    // Composed input would bypass the key filter; answers are digits anyway. The line edit
-    // answers the input method's ImEnabled query itself, so the attribute alone does not turn
-    // input methods off: the key filter answers that query too (FilterAnswerKey).
-    ET->setAttribute(Qt::WA_InputMethodEnabled, false);
-
-    MT = new QPlainTextEdit(this);
-    MT->setObjectName(QStringLiteral("MT"));
-    MT->setGeometry(0, 0, 427, 232);
-    MakeTextAreaReadOnly();
-    MT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MT->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Paint(MT, QPalette::Base, kWhite);
-    MT->setAccessibleName(QStringLiteral("Текст экзамена"));
-
-    // The panel (End, Next, the answer box) comes before the text area in tab order.
-    setTabOrder(B2, B1);
-    setTabOrder(B1, ET);
-    setTabOrder(ET, MT);
-
-    connect(B1, &QPushButton::clicked, this, [this] { B1Click(); });
-    connect(B2, &QPushButton::clicked, this, [this] { B2Click(); });
-    ET->installEventFilter(this);
-    B1->installEventFilter(this);
-    B2->installEventFilter(this);
+    CreateControls();
+    ConnectEvents();
 }
 
-bool TFT::event(QEvent* event) {
+void TExamWindow::CreateControls() {
+    QWidget* previousTabStop = nullptr;
+    for (const TElementLook& look : FormElements()) {
+        QWidget* control = CreateControl(look);
+        Controls[IndexOf(look.Element)] = control;
+        if (look.TabStop) {
+            // The form's order is the tab order: the panel's buttons and box, then the text.
+            if (previousTabStop != nullptr) {
+                setTabOrder(previousTabStop, control);
+            }
+            previousTabStop = control;
+        }
+    }
+}
+
+QWidget* TExamWindow::CreateControl(const TElementLook& look) {
+    QWidget* control = MakeOfKind(look, look.InPanel ? Control(EElement::Panel) : this);
+    control->setObjectName(FromCp1251(look.Name));
+    control->setFont(PixelFont(look.Font));
+    const TRect& r = look.Design;
+    control->setGeometry(r.Left, r.Top, r.Width, r.Height);
+    if (look.Ink) {
+        Paint(control, QPalette::WindowText, *look.Ink);
+    }
+    if (look.Background) {
+        const bool editable = look.Kind == EKind::TextArea || look.Kind == EKind::AnswerBox;
+        if (!editable) {
+            control->setAutoFillBackground(true);
+        }
+        Paint(control, editable ? QPalette::Base : QPalette::Window, *look.Background);
+    }
+    if (!look.AccessibleName.empty()) {
+        control->setAccessibleName(FromCp1251(look.AccessibleName));
+    }
+    return control;
+}
+
+void TExamWindow::ConnectEvents() {
+    auto* next = static_cast<QPushButton*>(Control(EElement::NextButton));
+    auto* end = static_cast<QPushButton*>(Control(EElement::EndButton));
+    connect(next, &QPushButton::clicked, this, [this] { Flow.OnNext(); });
+    connect(end, &QPushButton::clicked, this, [this] { Flow.OnEnd(); });
+    Control(EElement::AnswerBox)->installEventFilter(this);
+    next->installEventFilter(this);
+    end->installEventFilter(this);
+}
+
+bool TExamWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
-        FormActivate();  // the flow starts the exam on the first activation only
+        Flow.OnFirstActivation();  // the flow starts the exam on the first activation only
     }
     return QWidget::event(event);
 }
 
-bool TFT::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ET) {
+bool TExamWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Control(EElement::AnswerBox)) {
         return FilterAnswerKey(event);
     }
-    if (watched == B1 || watched == B2) {
+    if (watched == Control(EElement::NextButton) || watched == Control(EElement::EndButton)) {
         return PressFocusedButtonOnEnter(static_cast<QPushButton*>(watched), event);
     }
     return QWidget::eventFilter(watched, event);
 }
 
-bool TFT::FilterAnswerKey(QEvent* event) {
+bool TExamWindow::FilterAnswerKey(QEvent* event) {
     if (event->type() == QEvent::InputMethodQuery) {
         return DenyInputMethod(*static_cast<QInputMethodQueryEvent*>(event));
     }
@@ -156,10 +196,10 @@ bool TFT::FilterAnswerKey(QEvent* event) {
     if (!character) {
         return false;  // Delete, arrows, Home, End, Shift+Insert, Tab: edit the box unchecked
     }
-    return !Flow.ETKeyPress(*character);
+    return !Flow.OnAnswerKey(*character);
 }
 
-bool TFT::DenyInputMethod(QInputMethodQueryEvent& query) const {
+bool TExamWindow::DenyInputMethod(QInputMethodQueryEvent& query) const {
     const Qt::InputMethodQueries queries = query.queries();
     if (!(queries & Qt::ImEnabled)) {
         return false;
@@ -167,8 +207,10 @@ bool TFT::DenyInputMethod(QInputMethodQueryEvent& query) const {
     for (unsigned bit = 1; bit != 0; bit <<= 1) {
         if (queries & bit) {
             const auto property = static_cast<Qt::InputMethodQuery>(bit);
-            query.setValue(property, property == Qt::ImEnabled ? QVariant(false)
-                                                               : ET->inputMethodQuery(property));
+            query.setValue(property,
+                           property == Qt::ImEnabled
+                               ? QVariant(false)
+                               : Control(EElement::AnswerBox)->inputMethodQuery(property));
         }
     }
     return true;
@@ -216,7 +258,7 @@ std::optional<char> TypedCharacter(const QKeyEvent& key) {
     return bytes.size() == 1 ? bytes.front() : '?';
 }
 
-bool TFT::PressFocusedButtonOnEnter(QPushButton* button, QEvent* event) {
+bool TExamWindow::PressFocusedButtonOnEnter(QPushButton* button, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
@@ -231,7 +273,7 @@ bool TFT::PressFocusedButtonOnEnter(QPushButton* button, QEvent* event) {
     return true;
 }
 
-void TFT::LayoutForm() {
+void TExamWindow::LayOut() {
     // The layout's arithmetic is in the screen's device pixels; Qt places widgets in
     // device-independent pixels, the device pixels divided by the screen's ratio (1.5 at 144 dpi,
     // 2 at 192 dpi). Each bound is computed from device sizes and only then divided, so that on a
@@ -243,7 +285,6 @@ void TFT::LayoutForm() {
         return QRect(qRound(r.Left / ratio), qRound(r.Top / ratio), qRound(r.Width / ratio),
                      qRound(r.Height / ratio));
     };
-    const auto place = [&](QWidget* widget, const TRect& r) { widget->setGeometry(fromDevice(r)); };
 
     // The whole screen, panels and docks included, as the window stays on top of them.
     const QRect screenArea = screen()->geometry();
@@ -254,92 +295,65 @@ void TFT::LayoutForm() {
     setFixedSize(bounds.size() - frame);
     move(screenArea.topLeft() + bounds.topLeft());
 
-    const int cw = toDevice(width());
-    const int ch = toDevice(height());
-    const int panelHeight = qRound(PanelHeight(ch) / ratio);
-    PT->setGeometry(0, height() - panelHeight, width(), panelHeight);
-    const TClientControls client = ClientControls(cw, ch);
-    place(LT2, client.LT2);
-    place(MT, client.MT);
-    place(LT3, client.LT3);
-    const TPanelControls panel = PanelControls(toDevice(PT->width()), toDevice(PT->height()));
-    place(LT1, panel.LT1);
-    place(ET, panel.ET);
-    place(B1, panel.B1);
-    place(B2, panel.B2);
+    QWidget* panel = Control(EElement::Panel);
+    const int panelHeight = qRound(PanelHeight(toDevice(height())) / ratio);
+    panel->setGeometry(0, height() - panelHeight, width(), panelHeight);
+    for (const TPlacement& p : ClientPlacements(toDevice(width()), toDevice(height()))) {
+        Control(p.Element)->setGeometry(fromDevice(p.Bounds));
+    }
+    for (const TPlacement& p :
+         PanelPlacements(toDevice(panel->width()), toDevice(panel->height()))) {
+        Control(p.Element)->setGeometry(fromDevice(p.Bounds));
+    }
 }
 
-void TFT::SetCaption(std::string_view caption) {
+void TExamWindow::SetCaption(std::string_view caption) {
     setWindowTitle(FromCp1251(caption));
 }
 
-void TFT::SetLabelText(ELabel label, std::string_view text) {
-    QLabel* target = label == ELabel::LT1 ? LT1 : LT2;
+void TExamWindow::SetLabelText(EElement label, std::string_view text) {
+    auto* target = static_cast<QLabel*>(Control(label));
     target->setText(FromCp1251(text));
     target->adjustSize();  // the label takes its text's size where the layout put it
-    if (label == ELabel::LT2) {
+    if (label == EElement::TitleLabel) {
         // A screen reader names the ticket along with the answer box it lands in.
-        ET->setAccessibleDescription(target->text());
+        Control(EElement::AnswerBox)->setAccessibleDescription(target->text());
     }
 }
 
-void TFT::SetVisible(EControl control, bool visible) {
-    QWidget* target = nullptr;
-    switch (control) {
-        case EControl::LT1:
-            target = LT1;
-            break;
-        case EControl::LT2:
-            target = LT2;
-            break;
-        case EControl::ET:
-            target = ET;
-            break;
-        case EControl::B1:
-            target = B1;
-            break;
-        case EControl::B2:
-            target = B2;
-            break;
-    }
-    target->setVisible(visible);
+void TExamWindow::SetVisible(EElement element, bool visible) {
+    Control(element)->setVisible(visible);
 }
 
-void TFT::SetFocus(EFocus control) {
-    (control == EFocus::ET ? static_cast<QWidget*>(ET) : B1)->setFocus();
+void TExamWindow::SetFocus(EElement element) {
+    Control(element)->setFocus();
 }
 
-void TFT::MakeTextAreaReadOnly() {
-    MT->setReadOnly(true);
-    // A screen reader's user walks the question text with the keyboard caret.
-    MT->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+void TExamWindow::ClearText() {
+    static_cast<QPlainTextEdit*>(Control(EElement::TextArea))->clear();
+    LinesInText = 0;
 }
 
-void TFT::ClearTextArea() {
-    MT->clear();
-    LinesInMT = 0;
-}
-
-void TFT::AppendLine(std::string_view line) {
+void TExamWindow::AppendLine(std::string_view line) {
     // appendPlainText would drop empty lines at the top of an empty area; the title starts
     // with two of them.
-    QTextCursor cursor(MT->document());
+    QTextCursor cursor(static_cast<QPlainTextEdit*>(Control(EElement::TextArea))->document());
     cursor.movePosition(QTextCursor::End);
-    if (LinesInMT++ > 0) {
+    if (LinesInText++ > 0) {
         cursor.insertBlock();
     }
     cursor.insertText(FromCp1251(line));
 }
 
-std::string TFT::AnswerText() const {
-    return ToCp1251(ET->text());
+std::string TExamWindow::AnswerText() const {
+    return ToCp1251(static_cast<QLineEdit*>(Control(EElement::AnswerBox))->text());
 }
 
-void TFT::SetAnswerText(std::string_view text) {
-    ET->setText(FromCp1251(text));
+void TExamWindow::SetAnswerText(std::string_view text) {
+    static_cast<QLineEdit*>(Control(EElement::AnswerBox))->setText(FromCp1251(text));
 }
 
-void TFT::CloseWindow() {
+void TExamWindow::Close() {
     close();
 }
 

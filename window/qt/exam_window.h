@@ -1,22 +1,20 @@
 #pragma once
 
-// TFT: the exam's one window, a thin adapter between Qt and the screen flow. It creates the
-// controls with their fixed looks, lays them out at activation, forwards the four events to the
-// flow and carries out the flow's view operations. The behaviour lives in the flow and engine.
+// TExamWindow: the exam's one window on Qt, a thin adapter between the toolkit and the screen
+// flow. It builds its controls from the form (exam_form.h), lays them out at the first
+// activation, forwards the window's four events to the flow and carries out the flow's view
+// calls. The behaviour lives in the flow and the engine.
 
 #include <QWidget>
 
+#include <array>
 #include <optional>
 
 #include "exam_flow.h"
 #include "exam_view.h"
 
-class QFrame;
 class QInputMethodQueryEvent;
 class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace exam {
@@ -25,48 +23,42 @@ namespace exam {
 // only edit or move (Delete, arrows, Home, End, Shift+Insert, Tab).
 std::optional<char> TypedCharacter(const QKeyEvent& key);
 
-class TFT final : public QWidget, public IExamView {
+class TExamWindow final : public QWidget, public IExamView {
     Q_OBJECT
 
 public:
-    TFT(const TExamProfile& profile, TExamState& state, TRandom& random,
-        TUtcClock clock = SystemUtcTimeOfDay);
+    TExamWindow(const TExamProfile& profile, TExamState& state, TRandom& random,
+                TUtcClock clock = SystemUtcTimeOfDay);
+
+    // The control that shows element; the window owns it through Qt's parent links.
+    QWidget* Control(EElement element) const { return Controls[IndexOf(element)]; }
 
     // IExamView
-    void LayoutForm() override;
+    void LayOut() override;
     void SetCaption(std::string_view caption) override;
-    void SetLabelText(ELabel label, std::string_view text) override;
-    void SetVisible(EControl control, bool visible) override;
-    void SetFocus(EFocus control) override;
-    void MakeTextAreaReadOnly() override;
-    void ClearTextArea() override;
+    void SetLabelText(EElement label, std::string_view text) override;
+    void SetVisible(EElement element, bool visible) override;
+    void SetFocus(EElement element) override;
+    void ClearText() override;
     void AppendLine(std::string_view line) override;
     std::string AnswerText() const override;
     void SetAnswerText(std::string_view text) override;
-    void CloseWindow() override;
+    void Close() override;
 
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormActivate() { Flow.FormActivate(); }
-    void B1Click() { Flow.B1Click(); }
-    void B2Click() { Flow.B2Click(); }
+    void CreateControls();
+    QWidget* CreateControl(const TElementLook& look);
+    void ConnectEvents();
     bool FilterAnswerKey(QEvent* event);
     bool DenyInputMethod(QInputMethodQueryEvent& query) const;
     bool PressFocusedButtonOnEnter(QPushButton* button, QEvent* event);
 
-    // Controls in creation order; the window owns them through Qt's parent links.
-    QLabel* LT2;
-    QFrame* PT;
-    QLabel* LT1;
-    QLabel* LT3;
-    QPushButton* B2;
-    QPushButton* B1;
-    QLineEdit* ET;
-    QPlainTextEdit* MT;
-    int LinesInMT = 0;
+    std::array<QWidget*, kElementCount> Controls{};
+    int LinesInText = 0;
 
     TExamFlow Flow;
 };

@@ -1,30 +1,30 @@
 #pragma once
 
-// The Win32 exam window's class name and its controls' identifiers. Tests and the test-only
+// The Win32 exam window's class names and its controls' identifiers. Tests and the test-only
 // window reader find the window and its controls by them; nothing else depends on the numbers.
+
+#include "exam_form.h"
 
 namespace exam::win32 {
 
-inline constexpr wchar_t kWindowClass[] = L"TFT";
-inline constexpr wchar_t kPanelClass[] = L"TFTPanel";
+inline constexpr wchar_t kWindowClass[] = L"ExamWindow";
+inline constexpr wchar_t kPanelClass[] = L"ExamPanel";
 
-// GetDlgCtrlID of each control. LT2, PT, MT and MT's name label are children of the window;
-// the others are children of the panel PT.
-enum EControlId : int {
-    kLT2 = 1001,
-    kPT = 1002,
-    kLT1 = 1003,
-    kLT3 = 1004,
-    kB2 = 1005,
-    kB1 = 1006,
-    kETName = 1007,  // names the answer box to screen readers; no size, never seen
-    kET = 1008,
-    kMTName = 1009,  // names the text area likewise
-    kMT = 1010,
-};
+// GetDlgCtrlID of the control that shows element, a child of the panel or of the window as the
+// form has it.
+constexpr int ControlId(EElement element) {
+    return 1001 + static_cast<int>(IndexOf(element));
+}
 
-// The names screen readers give the answer box and the text area.
-inline constexpr wchar_t kAnswerBoxName[] = L"Номер выбранного варианта ответа";
-inline constexpr wchar_t kTextAreaName[] = L"Текст экзамена";
+// An edit box is named to screen readers by the label just before it: a label of no size, never
+// seen, holding the element's accessible name.
+constexpr int NameLabelId(EElement element) {
+    return 1101 + static_cast<int>(IndexOf(element));
+}
+
+// Whether element has such a name label (buttons are named by their own text).
+constexpr bool HasNameLabel(const TElementLook& look) {
+    return !look.AccessibleName.empty() && look.Kind != EKind::Button;
+}
 
 }  // namespace exam::win32

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <imm.h>
 
+#include <optional>
 #include <utility>
 
 #include "control_ids.h"
@@ -15,24 +16,17 @@ using namespace win32;
 
 namespace {
 
-constexpr COLORREF kSilver = RGB(192, 192, 192);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
-// The design size of the client area and the panel at 96 pixels per inch.
-constexpr int kDesignWidth = 443;
-constexpr int kDesignHeight = 299;
-constexpr int kDesignPanelHeight = 50;
-
 // The window has a caption and a fixed single border: no system menu (so no caption buttons),
 // no sizing frame.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_TOPMOST;
-constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
 
 HINSTANCE Instance() {
     return GetModuleHandleW(nullptr);
+}
+
+COLORREF ToColorRef(const TColour& colour) {
+    return RGB(colour.Red, colour.Green, colour.Blue);
 }
 
 // The pixel density of the monitor the window is on (Windows 10 1607 and later), else the
@@ -51,20 +45,56 @@ int WindowDpi(HWND window) {
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 
-// A font of the given character height in pixels at 96 dpi (negative: the em height without
-// internal leading), in the Russian character set. The family hint picks a metric-compatible
-// face where the named one is missing.
-HFONT MakeFont(const wchar_t* face, BYTE family, int pixels, int dpi, bool boldUnderlined = false) {
+int Scale(int pixels, int dpi) {
+    return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
+// A font of the form's character height (negative: the em height without internal leading), in
+// the Russian character set. The family hint picks a metric-compatible face where the named one
+// is missing.
+HFONT MakeFont(const TFont& look, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI);
-    font.lfWeight = boldUnderlined ? FW_BOLD : FW_NORMAL;
-    font.lfUnderline = boldUnderlined ? TRUE : FALSE;
+    font.lfHeight = -Scale(look.Pixels, dpi);
+    font.lfWeight = look.Bold ? FW_BOLD : FW_NORMAL;
+    font.lfUnderline = look.Underline ? TRUE : FALSE;
     font.lfCharSet = RUSSIAN_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
+    const BYTE family = look.Kind == EFontKind::Serif ? FF_ROMAN : FF_SWISS;
     font.lfPitchAndFamily = static_cast<BYTE>(VARIABLE_PITCH | family);
-    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, FromCp1251(look.Family).c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&font);
+}
+
+// The window class and extended style of an element's control.
+struct TControlClass {
+    const wchar_t* Class;
+    DWORD Style;
+    DWORD ExStyle;
+};
+
+TControlClass ControlClassOf(const TElementLook& look) {
+    DWORD style = WS_CHILD | WS_VISIBLE | (look.TabStop ? WS_TABSTOP : 0);
+    const DWORD sunken = look.Edge == EEdge::Sunken ? WS_EX_CLIENTEDGE : 0;
+    switch (look.Kind) {
+        case EKind::Label:
+            style |= SS_NOPREFIX | (look.FitsText ? SS_LEFTNOWORDWRAP : SS_LEFT);
+            return {WC_STATICW, style, 0};
+        case EKind::Panel:
+            // Its tab stops come before the text area's; the panel draws its own edge.
+            return {kPanelClass, style | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
+        case EKind::Button:
+            // A plain push button, not a default one: Enter presses a button only while it has
+            // the focus.
+            return {WC_BUTTONW, style | BS_PUSHBUTTON, 0};
+        case EKind::AnswerBox:
+            return {WC_EDITW, style | ES_LEFT | ES_AUTOHSCROLL, sunken};
+        case EKind::TextArea:
+            // Read-only, wrapping (no horizontal scrolling), with a vertical scroll bar.
+            style |= WS_VSCROLL | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY;
+            return {WC_EDITW, style, sunken};
+    }
+    return {WC_STATICW, style, 0};
 }
 
 void Place(HWND control, const TRect& r) {
@@ -75,6 +105,11 @@ SIZE ClientSize(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     return {client.right - client.left, client.bottom - client.top};
+}
+
+// The panel spans the client width along the bottom edge.
+TRect PanelBounds(SIZE client, int panelHeight) {
+    return {0, client.cy - panelHeight, client.cx, panelHeight};
 }
 
 // A label takes its text's size, measured with its own font, where the layout put it.
@@ -96,14 +131,14 @@ void FitLabelToText(HWND label) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void RegisterClasses(HBRUSH silver, WNDPROC windowProc, WNDPROC panelProc) {
+void RegisterClasses(HBRUSH background, WNDPROC windowProc, WNDPROC panelProc) {
     static const bool registered = [=] {
         WNDCLASSEXW window{};
         window.cbSize = sizeof(window);
         window.lpfnWndProc = windowProc;
         window.hInstance = Instance();
         window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        window.hbrBackground = silver;
+        window.hbrBackground = background;
         window.lpszClassName = kWindowClass;
         RegisterClassExW(&window);
         WNDCLASSEXW panel = window;
@@ -123,19 +158,33 @@ char TypedCharacter(wchar_t unit) {
     return bytes.size() == 1 ? bytes.front() : '?';
 }
 
-TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcClock clock)
-    : Silver(CreateSolidBrush(kSilver)), Flow(profile, state, random, *this, std::move(clock)) {
+TExamWindow::TExamWindow(const TExamProfile& profile, TExamState& state, TRandom& random,
+                         TUtcClock clock)
+    : WindowBackground(CreateSolidBrush(ToColorRef(WindowLook().Background))),
+      Flow(profile, state, random, *this, std::move(clock)) {
     // The window classes stay registered until the process ends, and so does their brush.
-    static const TBrush classBrush(CreateSolidBrush(kSilver));
-    RegisterClasses(classBrush.get(), &TFT::WindowProc, &TFT::PanelProc);
+    static const TBrush classBrush(CreateSolidBrush(ToColorRef(WindowLook().Background)));
+    RegisterClasses(classBrush.get(), &TExamWindow::WindowProc, &TExamWindow::PanelProc);
 
     CreateWindowExW(kWindowExStyle, kWindowClass, L"", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    kDesignWidth, kDesignHeight, nullptr, nullptr, Instance(), this);
-
+                    WindowLook().DesignWidth, WindowLook().DesignHeight, nullptr, nullptr,
+                    Instance(), this);
+    if (Window == nullptr) {
+        return;
+    }
     // Fonts and design bounds follow the density of the monitor the window opens on.
     const int dpi = WindowDpi(Window);
-    const auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI); };
-    RECT outer{0, 0, scale(kDesignWidth), scale(kDesignHeight)};
+    PlaceOnMonitor(dpi);
+    WindowFont = FontFor(WindowLook().Font, dpi);
+    if (!CreateControls(dpi)) {
+        DestroyWindow(Window);  // a window without all its controls would be no exam
+        Window = nullptr;
+    }
+}
+
+// The design size, centred on the monitor.
+void TExamWindow::PlaceOnMonitor(int dpi) {
+    RECT outer{0, 0, Scale(WindowLook().DesignWidth, dpi), Scale(WindowLook().DesignHeight, dpi)};
     AdjustWindowRectEx(&outer, kWindowStyle, FALSE, kWindowExStyle);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
@@ -146,106 +195,119 @@ TFT::TFT(const TExamProfile& profile, TExamState& state, TRandom& random, TUtcCl
     SetWindowPos(Window, nullptr, screen.left + (screen.right - screen.left - width) / 2,
                  screen.top + (screen.bottom - screen.top - height) / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-
-    WindowFont.reset(MakeFont(L"Times New Roman", FF_ROMAN, 19, dpi));
-    LabelFont.reset(MakeFont(L"Arial", FF_SWISS, 16, dpi, true));
-    SmallFont.reset(MakeFont(L"Times New Roman", FF_ROMAN, 11, dpi));
-    ButtonFont.reset(MakeFont(L"Arial", FF_SWISS, 13, dpi));
-    CreateControls(dpi);
 }
 
-void TFT::CreateControls(int dpi) {
-    const auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI); };
-    const auto make = [&](DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style,
-                          HWND parent, int id, int left, int top, int width, int height,
-                          HFONT font) {
-        HWND control = CreateWindowExW(
-            exStyle, kind, text, style, scale(left), scale(top), scale(width), scale(height),
-            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+HFONT TExamWindow::FontFor(const TFont& look, int dpi) {
+    for (const auto& [font, handle] : Fonts) {
+        if (font == look) {
+            return handle.get();
+        }
+    }
+    Fonts.emplace_back(look, TFontHandle(MakeFont(look, dpi)));
+    return Fonts.back().second.get();
+}
+
+bool TExamWindow::CreateControls(int dpi) {
+    for (const TElementLook& look : FormElements()) {
+        const HWND control = CreateControl(look, dpi);
+        if (control == nullptr) {
+            return false;
+        }
+        Controls[IndexOf(look.Element)] = control;
+        if (look.Background) {
+            Backgrounds[IndexOf(look.Element)].reset(
+                CreateSolidBrush(ToColorRef(*look.Background)));
+        }
+    }
+    // Composed input would bypass the key filter; answers are digits anyway.
+    ImmAssociateContext(Control(EElement::AnswerBox), nullptr);
+    SubclassControls();
+    return true;
+}
+
+// The element's control, and before it the label that names it to screen readers, if it has
+// one; null if either cannot be created.
+HWND TExamWindow::CreateControl(const TElementLook& look, int dpi) {
+    const HWND parent = look.InPanel ? Control(EElement::Panel) : Window;
+    const HFONT font = FontFor(look.Font, dpi);
+    const auto create = [&](DWORD exStyle, const wchar_t* kind, const std::wstring& text,
+                            DWORD style, int id, const TRect& r) {
+        const HWND control = CreateWindowExW(
+            exStyle, kind, text.c_str(), style, r.Left, r.Top, r.Width, r.Height, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
+        if (control != nullptr) {
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        }
         return control;
     };
-    const SIZE client = ClientSize(Window);
-    const int panelHeight = scale(kDesignPanelHeight);
-
-    LT2 = make(0, WC_STATICW, L"", kLabelStyle, Window, kLT2, 112, 0, 4, 19, LabelFont.get());
-    // The panel spans the client width along the bottom edge; its tab stops come first.
-    PT = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"",
-                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, client.cy - panelHeight,
-                         client.cx, panelHeight, Window,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPT)), Instance(), nullptr);
-    LT1 = make(0, WC_STATICW, L"", kLabelStyle, PT, kLT1, 16, 8, 4, 19, LabelFont.get());
-    LT3 = make(0, WC_STATICW, L"ВЕЛТ-2005", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, PT, kLT3,
-               8, 32, 58, 14, SmallFont.get());
-    // Plain push buttons, neither of them default: Enter presses a button only while it has
-    // the focus. End comes before Next in tab order.
-    const DWORD button = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-    B2 = make(0, WC_BUTTONW, L"Конец", button, PT, kB2, 344, 8, 75, 25, ButtonFont.get());
-    B1 = make(0, WC_BUTTONW, L"Дальше", button, PT, kB1, 264, 8, 75, 25, ButtonFont.get());
-    // A screen reader names an edit box by the label just before it; this one has no size.
-    ETName = make(0, WC_STATICW, kAnswerBoxName, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, PT, kETName,
-                  0, 0, 0, 0, LabelFont.get());
-    ET = make(WS_EX_CLIENTEDGE, WC_EDITW, L"",
-              WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, PT, kET, 176, 8, 81,
-              29, WindowFont.get());
-    // Composed input would bypass the key filter; answers are digits anyway.
-    ImmAssociateContext(ET, nullptr);
-    MTName = make(0, WC_STATICW, kTextAreaName, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, Window,
-                  kMTName, 0, 0, 0, 0, LabelFont.get());
-    // Read-only, wrapping (no horizontal scrolling), with a vertical scroll bar.
-    MT = make(WS_EX_CLIENTEDGE, WC_EDITW, L"",
-              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_LEFT | ES_MULTILINE |
-                  ES_AUTOVSCROLL | ES_READONLY,
-              Window, kMT, 0, 0, 427, 232, WindowFont.get());
-
-    SetWindowSubclass(ET, &TFT::AnswerBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(B1, &TFT::ButtonProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(B2, &TFT::ButtonProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(MT, &TFT::TextAreaProc, 0, 0);
+    if (HasNameLabel(look) &&
+        create(0, WC_STATICW, FromCp1251(look.AccessibleName), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
+               NameLabelId(look.Element), TRect{}) == nullptr) {
+        return nullptr;
+    }
+    const TRect& d = look.Design;
+    TRect bounds{Scale(d.Left, dpi), Scale(d.Top, dpi), Scale(d.Width, dpi), Scale(d.Height, dpi)};
+    if (look.Kind == EKind::Panel) {
+        bounds = PanelBounds(ClientSize(Window), Scale(WindowLook().PanelDesignHeight, dpi));
+    }
+    const TControlClass kind = ControlClassOf(look);
+    return create(kind.ExStyle, kind.Class, FromCp1251(look.Text), kind.Style,
+                  ControlId(look.Element), bounds);
 }
 
-TFT::~TFT() {
+void TExamWindow::SubclassControls() {
+    const auto self = reinterpret_cast<DWORD_PTR>(this);
+    SetWindowSubclass(Control(EElement::AnswerBox), &TExamWindow::AnswerBoxProc, 0, self);
+    SetWindowSubclass(Control(EElement::NextButton), &TExamWindow::ButtonProc, 0, self);
+    SetWindowSubclass(Control(EElement::EndButton), &TExamWindow::ButtonProc, 0, self);
+    SetWindowSubclass(Control(EElement::TextArea), &TExamWindow::TextAreaProc, 0, 0);
+}
+
+TExamWindow::~TExamWindow() {
     if (Window != nullptr) {
         DestroyWindow(Window);
     }
 }
 
-void TFT::Show() {
+void TExamWindow::Show() {
     ShowWindow(Window, SW_SHOWNORMAL);
     SetForegroundWindow(Window);
     UpdateWindow(Window);
 }
 
-LRESULT CALLBACK TFT::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK TExamWindow::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
-        auto* creating = static_cast<TFT*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        auto* creating =
+            static_cast<TExamWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
         creating->Window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
     }
-    auto* self = reinterpret_cast<TFT*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<TExamWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcW(window, message, w, l);
     }
     return self->HandleMessage(message, w, l);
 }
 
-LRESULT TFT::HandleMessage(UINT message, WPARAM w, LPARAM l) {
+LRESULT TExamWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_ACTIVATE:
             Activate(LOWORD(w) != WA_INACTIVE);
             return 0;
         case WM_COMMAND:
-            if (HIWORD(w) == BN_CLICKED && reinterpret_cast<HWND>(l) == B1) {
-                Flow.B1Click();
-            } else if (HIWORD(w) == BN_CLICKED && reinterpret_cast<HWND>(l) == B2) {
-                Flow.B2Click();
+            if (HIWORD(w) == BN_CLICKED &&
+                reinterpret_cast<HWND>(l) == Control(EElement::NextButton)) {
+                Flow.OnNext();
+            } else if (HIWORD(w) == BN_CLICKED &&
+                       reinterpret_cast<HWND>(l) == Control(EElement::EndButton)) {
+                Flow.OnEnd();
             }
             return 0;  // Enter and Escape outside the buttons (IDOK, IDCANCEL) do nothing
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return ColourControl(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(WindowFont.get());
+            return reinterpret_cast<LRESULT>(WindowFont);
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -258,7 +320,7 @@ LRESULT TFT::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     }
 }
 
-void TFT::Activate(bool active) {
+void TExamWindow::Activate(bool active) {
     if (!active) {
         const HWND focus = GetFocus();
         FocusWhenDeactivated = IsChild(Window, focus) ? focus : nullptr;
@@ -266,38 +328,45 @@ void TFT::Activate(bool active) {
     }
     if (!EverActivated) {
         EverActivated = true;
-        Flow.FormActivate();  // seeds, lays out, shows the title and draws the exam
+        Flow.OnFirstActivation();  // seeds, lays out, shows the title and draws the exam
         return;
     }
     // Returning to the window gives the focus back where it was.
-    ::SetFocus(FocusWhenDeactivated != nullptr ? FocusWhenDeactivated : B1);
+    ::SetFocus(FocusWhenDeactivated != nullptr ? FocusWhenDeactivated
+                                               : Control(EElement::NextButton));
 }
 
-LRESULT TFT::ColourControl(HDC dc, HWND control) {
-    if (control == MT) {  // a read-only edit asks as a static does
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(dc, kWhite);
-        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+// What a label, a button or the read-only text area (which asks as a label does) paints with:
+// the form's ink, else the system's, on the element's background, else the window's.
+LRESULT TExamWindow::ColourControl(HDC dc, HWND control) {
+    std::optional<TColour> ink;
+    TColour background = WindowLook().Background;
+    HBRUSH brush = WindowBackground.get();
+    for (const TElementLook& look : FormElements()) {
+        if (Control(look.Element) == control) {
+            ink = look.Ink;
+            if (look.Background) {
+                background = *look.Background;
+                brush = Backgrounds[IndexOf(look.Element)].get();
+            }
+        }
     }
-    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    if (control == LT1) {
-        text = kRed;
-    } else if (control == LT2 || control == LT3) {
-        text = kBlue;
-    }
-    SetTextColor(dc, text);
-    SetBkColor(dc, kSilver);
-    return reinterpret_cast<LRESULT>(Silver.get());
+    SetTextColor(dc, ink ? ToColorRef(*ink) : GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, ToColorRef(background));
+    return reinterpret_cast<LRESULT>(brush);
 }
 
-LRESULT CALLBACK TFT::PanelProc(HWND panel, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK TExamWindow::PanelProc(HWND panel, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(panel, &paint);
             RECT edge{};
             GetClientRect(panel, &edge);
-            DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
+            const EEdge look = LookOf(EElement::Panel).Edge;
+            if (look != EEdge::None) {
+                DrawEdge(dc, &edge, look == EEdge::Raised ? EDGE_RAISED : EDGE_SUNKEN, BF_RECT);
+            }
             EndPaint(panel, &paint);
             return 0;
         }
@@ -312,9 +381,9 @@ LRESULT CALLBACK TFT::PanelProc(HWND panel, UINT message, WPARAM w, LPARAM l) {
     }
 }
 
-LRESULT CALLBACK TFT::AnswerBoxProc(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                                    DWORD_PTR self) {
-    TFT& window = *reinterpret_cast<TFT*>(self);
+LRESULT CALLBACK TExamWindow::AnswerBoxProc(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                            DWORD_PTR self) {
+    TExamWindow& window = *reinterpret_cast<TExamWindow*>(self);
     switch (message) {
         case WM_GETDLGCODE: {
             // Enter is the box's own key (it reveals Next), not a dialog key.
@@ -329,21 +398,21 @@ LRESULT CALLBACK TFT::AnswerBoxProc(HWND box, UINT message, WPARAM w, LPARAM l, 
             // Every typed character, Ctrl+V's 22 among them, passes the flow before the box
             // applies it. Pasting by the context menu or Shift+Insert arrives as WM_PASTE.
             const char character = TypedCharacter(static_cast<wchar_t>(w));
-            if (!window.Flow.ETKeyPress(character) || character == '\r') {
+            if (!window.Flow.OnAnswerKey(character) || character == '\r') {
                 return 0;  // discarded; an Enter that passes changes no text (and would beep)
             }
             return DefSubclassProc(box, message, w, l);
         }
         case WM_NCDESTROY:
-            RemoveWindowSubclass(box, &TFT::AnswerBoxProc, 0);
+            RemoveWindowSubclass(box, &TExamWindow::AnswerBoxProc, 0);
             return DefSubclassProc(box, message, w, l);
         default:
             return DefSubclassProc(box, message, w, l);
     }
 }
 
-LRESULT CALLBACK TFT::ButtonProc(HWND button, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                                 DWORD_PTR) {
+LRESULT CALLBACK TExamWindow::ButtonProc(HWND button, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                         DWORD_PTR) {
     switch (message) {
         case WM_GETDLGCODE: {
             LRESULT code = DefSubclassProc(button, message, w, l);
@@ -371,7 +440,7 @@ LRESULT CALLBACK TFT::ButtonProc(HWND button, UINT message, WPARAM w, LPARAM l, 
             }
             break;
         case WM_NCDESTROY:
-            RemoveWindowSubclass(button, &TFT::ButtonProc, 0);
+            RemoveWindowSubclass(button, &TExamWindow::ButtonProc, 0);
             break;
         default:
             break;
@@ -379,8 +448,8 @@ LRESULT CALLBACK TFT::ButtonProc(HWND button, UINT message, WPARAM w, LPARAM l, 
     return DefSubclassProc(button, message, w, l);
 }
 
-LRESULT CALLBACK TFT::TextAreaProc(HWND area, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                                   DWORD_PTR) {
+LRESULT CALLBACK TExamWindow::TextAreaProc(HWND area, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                           DWORD_PTR) {
     if (message == WM_GETDLGCODE) {
         // A multi-line edit keeps Tab for itself; this one is read-only, so Tab moves on.
         LRESULT code = DefSubclassProc(area, message, w, l);
@@ -391,13 +460,14 @@ LRESULT CALLBACK TFT::TextAreaProc(HWND area, UINT message, WPARAM w, LPARAM l, 
         return code;
     }
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(area, &TFT::TextAreaProc, 0);
+        RemoveWindowSubclass(area, &TExamWindow::TextAreaProc, 0);
     }
     return DefSubclassProc(area, message, w, l);
 }
 
-void TFT::LayoutForm() {
-    // The screen is the monitor the window is on, whole (the taskbar does not count).
+void TExamWindow::LayOut() {
+    // The screen is the monitor the window is on, whole: the window stays on top of the taskbar,
+    // so the work area does not count.
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromWindow(Window, MONITOR_DEFAULTTONEAREST), &monitor);
@@ -408,87 +478,63 @@ void TFT::LayoutForm() {
                  bounds.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 
     const SIZE client = ClientSize(Window);
-    const int panelHeight = PanelHeight(client.cy);
-    SetWindowPos(PT, nullptr, 0, client.cy - panelHeight, client.cx, panelHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    const TClientControls controls = ClientControls(client.cx, client.cy);
-    Place(LT2, controls.LT2);
-    Place(MT, controls.MT);
-    Place(LT3, controls.LT3);
-    const SIZE panel = ClientSize(PT);
-    const TPanelControls inPanel = PanelControls(panel.cx, panel.cy);
-    Place(LT1, inPanel.LT1);
-    Place(ET, inPanel.ET);
-    Place(B1, inPanel.B1);
-    Place(B2, inPanel.B2);
+    const HWND panel = Control(EElement::Panel);
+    Place(panel, PanelBounds(client, PanelHeight(client.cy)));
+    for (const TPlacement& p : ClientPlacements(client.cx, client.cy)) {
+        Place(Control(p.Element), p.Bounds);
+    }
+    const SIZE inPanel = ClientSize(panel);
+    for (const TPlacement& p : PanelPlacements(inPanel.cx, inPanel.cy)) {
+        Place(Control(p.Element), p.Bounds);
+    }
 }
 
-void TFT::SetCaption(std::string_view caption) {
+void TExamWindow::SetCaption(std::string_view caption) {
     SetWindowTextW(Window, FromCp1251(caption).c_str());
 }
 
-void TFT::SetLabelText(ELabel label, std::string_view text) {
-    const HWND target = label == ELabel::LT1 ? LT1 : LT2;
-    SetWindowTextW(target, FromCp1251(text).c_str());
-    FitLabelToText(target);
+void TExamWindow::SetLabelText(EElement label, std::string_view text) {
+    SetWindowTextW(Control(label), FromCp1251(text).c_str());
+    FitLabelToText(Control(label));
 }
 
-HWND TFT::ControlOf(EControl control) const {
-    switch (control) {
-        case EControl::LT1:
-            return LT1;
-        case EControl::LT2:
-            return LT2;
-        case EControl::ET:
-            return ET;
-        case EControl::B1:
-            return B1;
-        case EControl::B2:
-            return B2;
-    }
-    return nullptr;
+void TExamWindow::SetVisible(EElement element, bool visible) {
+    ShowWindow(Control(element), visible ? SW_SHOWNA : SW_HIDE);
 }
 
-void TFT::SetVisible(EControl control, bool visible) {
-    ShowWindow(ControlOf(control), visible ? SW_SHOWNA : SW_HIDE);
+void TExamWindow::SetFocus(EElement element) {
+    ::SetFocus(Control(element));
 }
 
-void TFT::SetFocus(EFocus control) {
-    ::SetFocus(control == EFocus::ET ? ET : B1);
+void TExamWindow::ClearText() {
+    TextInArea.clear();
+    LinesInArea = 0;
+    SetWindowTextW(Control(EElement::TextArea), L"");
 }
 
-void TFT::MakeTextAreaReadOnly() {
-    SendMessageW(MT, EM_SETREADONLY, TRUE, 0);
-}
-
-void TFT::ClearTextArea() {
-    TextInMT.clear();
-    LinesInMT = 0;
-    SetWindowTextW(MT, L"");
-}
-
-void TFT::AppendLine(std::string_view line) {
+void TExamWindow::AppendLine(std::string_view line) {
     // The whole text is set anew, so the area shows the text from its first line.
-    if (LinesInMT++ > 0) {
-        TextInMT += L"\r\n";
+    if (LinesInArea++ > 0) {
+        TextInArea += L"\r\n";
     }
-    TextInMT += FromCp1251(line);
-    SetWindowTextW(MT, TextInMT.c_str());
+    TextInArea += FromCp1251(line);
+    SetWindowTextW(Control(EElement::TextArea), TextInArea.c_str());
 }
 
-std::string TFT::AnswerText() const {
-    const int length = GetWindowTextLengthW(ET);
+std::string TExamWindow::AnswerText() const {
+    const HWND box = Control(EElement::AnswerBox);
+    const int length = GetWindowTextLengthW(box);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int read = GetWindowTextW(ET, text.data(), length + 1);
+    const int read = GetWindowTextW(box, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(read));
     return ToCp1251(text);
 }
 
-void TFT::SetAnswerText(std::string_view text) {
-    SetWindowTextW(ET, FromCp1251(text).c_str());
+void TExamWindow::SetAnswerText(std::string_view text) {
+    SetWindowTextW(Control(EElement::AnswerBox), FromCp1251(text).c_str());
 }
 
-void TFT::CloseWindow() {
+void TExamWindow::Close() {
     DestroyWindow(Window);
 }
 
@@ -497,7 +543,7 @@ int RunExamWindow(const TExamProfile& profile, TUtcClock clock) {
     InitCommonControlsEx(&controls);
     TExamState state;
     TRandom random;
-    TFT window(profile, state, random, std::move(clock));
+    TExamWindow window(profile, state, random, std::move(clock));
     if (window.Handle() == nullptr) {
         return 1;  // no window could be made (no desktop): no exam took place
     }

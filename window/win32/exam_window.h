@@ -1,16 +1,17 @@
 #pragma once
 
-// TFT: the exam's one window on plain Win32, a thin adapter between the window API and the
-// screen flow. It creates the controls with their fixed looks, lays them out at activation,
-// forwards the four events to the flow and carries out the flow's view operations. The
-// behaviour lives in the flow and the engine.
+// TExamWindow: the exam's one window on plain Win32, a thin adapter between the window API and
+// the screen flow. It builds its controls from the form (exam_form.h), lays them out at the first
+// activation, forwards the window's four events to the flow and carries out the flow's view
+// calls. The behaviour lives in the flow and the engine.
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
-#include <optional>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "exam_flow.h"
 #include "exam_view.h"
@@ -21,42 +22,42 @@ namespace exam {
 // '?' for a character the code page lacks (which no answer accepts).
 char TypedCharacter(wchar_t unit);
 
-class TFT final : public IExamView {
+class TExamWindow final : public IExamView {
 public:
     // Creates the window hidden, at its design size centred on the screen; Show() activates it.
-    TFT(const TExamProfile& profile, TExamState& state, TRandom& random,
-        TUtcClock clock = SystemUtcTimeOfDay);
-    ~TFT() override;
-    TFT(const TFT&) = delete;
-    TFT& operator=(const TFT&) = delete;
+    // If the window or any of its controls cannot be created, there is no window: Handle() is
+    // null.
+    TExamWindow(const TExamProfile& profile, TExamState& state, TRandom& random,
+                TUtcClock clock = SystemUtcTimeOfDay);
+    ~TExamWindow() override;
+    TExamWindow(const TExamWindow&) = delete;
+    TExamWindow& operator=(const TExamWindow&) = delete;
 
     // Shows and activates the window; its first activation starts the exam.
     void Show();
     // The window, or null once it has been closed.
     HWND Handle() const { return Window; }
+    // The control that shows element.
+    HWND Control(EElement element) const { return Controls[IndexOf(element)]; }
 
     // IExamView
-    void LayoutForm() override;
+    void LayOut() override;
     void SetCaption(std::string_view caption) override;
-    void SetLabelText(ELabel label, std::string_view text) override;
-    void SetVisible(EControl control, bool visible) override;
-    void SetFocus(EFocus control) override;
-    void MakeTextAreaReadOnly() override;
-    void ClearTextArea() override;
+    void SetLabelText(EElement label, std::string_view text) override;
+    void SetVisible(EElement element, bool visible) override;
+    void SetFocus(EElement element) override;
+    void ClearText() override;
     void AppendLine(std::string_view line) override;
     std::string AnswerText() const override;
     void SetAnswerText(std::string_view text) override;
-    void CloseWindow() override;
+    void Close() override;
 
 private:
-    struct TFontDeleter {
-        void operator()(HFONT font) const { DeleteObject(font); }
+    struct TGdiDeleter {
+        void operator()(HGDIOBJ object) const { DeleteObject(object); }
     };
-    using TFont = std::unique_ptr<std::remove_pointer_t<HFONT>, TFontDeleter>;
-    struct TBrushDeleter {
-        void operator()(HBRUSH brush) const { DeleteObject(brush); }
-    };
-    using TBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, TBrushDeleter>;
+    using TFontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, TGdiDeleter>;
+    using TBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, TGdiDeleter>;
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM w, LPARAM l);
@@ -69,30 +70,21 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
     LRESULT ColourControl(HDC dc, HWND control);
     void Activate(bool active);
-    void CreateControls(int dpi);
-    HWND ControlOf(EControl control) const;
+    void PlaceOnMonitor(int dpi);
+    bool CreateControls(int dpi);
+    HWND CreateControl(const TElementLook& look, int dpi);
+    HFONT FontFor(const TFont& look, int dpi);
+    void SubclassControls();
 
     HWND Window = nullptr;
-    // Controls in creation order; the window destroys them with itself.
-    HWND LT2 = nullptr;
-    HWND PT = nullptr;
-    HWND LT1 = nullptr;
-    HWND LT3 = nullptr;
-    HWND B2 = nullptr;
-    HWND B1 = nullptr;
-    HWND ETName = nullptr;
-    HWND ET = nullptr;
-    HWND MTName = nullptr;
-    HWND MT = nullptr;
+    std::array<HWND, kElementCount> Controls{};
+    std::array<TBrush, kElementCount> Backgrounds;  // for the elements with a background
+    std::vector<std::pair<TFont, TFontHandle>> Fonts;
+    HFONT WindowFont = nullptr;
+    TBrush WindowBackground;
 
-    TFont WindowFont;  // Times New Roman 19: the window, the answer box and the text area
-    TFont LabelFont;   // Arial 16 bold underlined: LT1 and LT2
-    TFont SmallFont;   // Times New Roman 11: LT3
-    TFont ButtonFont;  // Arial 13
-    TBrush Silver;
-
-    std::wstring TextInMT;  // MT's whole text, lines joined by CR LF
-    int LinesInMT = 0;
+    std::wstring TextInArea;  // the text area's whole text, lines joined by CR LF
+    int LinesInArea = 0;
     HWND FocusWhenDeactivated = nullptr;
     bool EverActivated = false;
 

@@ -3,7 +3,8 @@
 // A view that remembers what the flow made of it, for tests that drive the flow without a
 // toolkit. Texts are kept in UTF-8 for readable expectations.
 
-#include <map>
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,30 +16,32 @@ namespace exam {
 
 class TRecordingView : public IExamView {
 public:
-    void LayoutForm() override { Log.push_back("LayoutForm"); }
+    void LayOut() override { Log.push_back("LayOut"); }
     void SetCaption(std::string_view caption) override {
         Caption = Cp1251ToUtf8(caption);
         Log.push_back("Caption");
     }
-    void SetLabelText(ELabel label, std::string_view text) override {
-        (label == ELabel::LT1 ? LT1 : LT2) = Cp1251ToUtf8(text);
-        Log.push_back(std::string(label == ELabel::LT1 ? "LT1=" : "LT2=") + Cp1251ToUtf8(text));
+    void SetLabelText(EElement label, std::string_view text) override {
+        Texts[IndexOf(label)] = Cp1251ToUtf8(text);
+        Log.push_back(Name(label) + "=" + Cp1251ToUtf8(text));
     }
-    void SetVisible(EControl control, bool visible) override {
-        Visible[control] = visible;
-        Log.push_back((visible ? "Show " : "Hide ") + Name(control));
+    void SetVisible(EElement element, bool visible) override {
+        if (!visible && Focus == element) {
+            Broken.push_back("hid the focused " + Name(element));
+        }
+        Visible[IndexOf(element)] = visible;
+        Log.push_back((visible ? "Show " : "Hide ") + Name(element));
     }
-    void SetFocus(EFocus control) override {
-        Focus = control;
-        Log.push_back(control == EFocus::ET ? "Focus ET" : "Focus B1");
+    void SetFocus(EElement element) override {
+        if (!IsVisible(element)) {
+            Broken.push_back("focused the hidden " + Name(element));
+        }
+        Focus = element;
+        Log.push_back("Focus " + Name(element));
     }
-    void MakeTextAreaReadOnly() override {
-        ReadOnly = true;
-        Log.push_back("ReadOnly MT");
-    }
-    void ClearTextArea() override {
+    void ClearText() override {
         Lines.clear();
-        Log.push_back("Clear MT");
+        Log.push_back("Clear TextArea");
     }
     void AppendLine(std::string_view line) override {
         Lines.push_back(Cp1251ToUtf8(line));
@@ -52,38 +55,22 @@ public:
     std::string AnswerText() const override { return Answer; }
     void SetAnswerText(std::string_view text) override {
         Answer = text;
-        Log.push_back("ET=" + Cp1251ToUtf8(text));
+        Log.push_back("AnswerBox=" + Cp1251ToUtf8(text));
     }
-    void CloseWindow() override {
+    void Close() override {
         Closed = true;
         Log.push_back("Close");
     }
 
-    static std::string Name(EControl control) {
-        switch (control) {
-            case EControl::LT1:
-                return "LT1";
-            case EControl::LT2:
-                return "LT2";
-            case EControl::ET:
-                return "ET";
-            case EControl::B1:
-                return "B1";
-            case EControl::B2:
-                return "B2";
-        }
-        return "?";
-    }
+    static std::string Name(EElement element) { return std::string(LookOf(element).Name); }
 
-    bool IsVisible(EControl control) const {
-        const auto it = Visible.find(control);
-        return it == Visible.end() || it->second;  // controls start visible
-    }
+    bool IsVisible(EElement element) const { return Visible[IndexOf(element)]; }
+    const std::string& Text(EElement label) const { return Texts[IndexOf(label)]; }
 
     // Types one character into the answer box as the window does: the flow sees it first and,
     // when it passes, it takes effect at the end of the text.
     void Type(TExamFlow& flow, char key) {
-        if (!flow.ETKeyPress(key)) {
+        if (!flow.OnAnswerKey(key)) {
             return;
         }
         if (key == 8) {
@@ -102,11 +89,14 @@ public:
 
     std::vector<std::string> Log;  // every view operation, in order
     std::string Caption;
-    std::string LT1;
-    std::string LT2;
-    std::map<EControl, bool> Visible;
-    EFocus Focus = EFocus::ET;
-    bool ReadOnly = false;
+    std::array<std::string, kElementCount> Texts;
+    std::array<bool, kElementCount> Visible = [] {
+        std::array<bool, kElementCount> all{};
+        all.fill(true);  // elements start visible
+        return all;
+    }();
+    std::optional<EElement> Focus;    // none until the flow sets it
+    std::vector<std::string> Broken;  // calls against the view's contract
     std::vector<std::string> Lines;
     std::string Answer;  // Windows-1251, like the real box's text
     bool Closed = false;

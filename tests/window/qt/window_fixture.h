@@ -36,7 +36,7 @@ protected:
         Profile.GroupSize = 16;
         Profile.LineCount = Bank.LineCount();
         Profile.Bank = Bank.Table();
-        Window = std::make_unique<TFT>(Profile, State, Random, [] {
+        Window = std::make_unique<TExamWindow>(Profile, State, Random, [] {
             return TUtcTimeOfDay{0, 0, 0, 0};
         });
     }
@@ -53,16 +53,16 @@ protected:
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
-    QLineEdit* ET() const { return Control<QLineEdit>("ET"); }
-    QPushButton* B1() const { return Control<QPushButton>("B1"); }
-    QPushButton* B2() const { return Control<QPushButton>("B2"); }
-    QPlainTextEdit* MT() const { return Control<QPlainTextEdit>("MT"); }
-    QString LT2() const { return Control<QLabel>("LT2")->text(); }
+    QLineEdit* Box() const { return Control<QLineEdit>("AnswerBox"); }
+    QPushButton* NextButton() const { return Control<QPushButton>("NextButton"); }
+    QPushButton* EndButton() const { return Control<QPushButton>("EndButton"); }
+    QPlainTextEdit* Area() const { return Control<QPlainTextEdit>("TextArea"); }
+    QString TitleText() const { return Control<QLabel>("TitleLabel")->text(); }
 
-    void Next() { QTest::mouseClick(B1(), Qt::LeftButton); }
+    void Next() { QTest::mouseClick(NextButton(), Qt::LeftButton); }
     void Answer(const char* keys) {
-        QTest::keyClicks(ET(), QString::fromLatin1(keys));
-        QTest::keyClick(ET(), Qt::Key_Return);
+        QTest::keyClicks(Box(), QString::fromLatin1(keys));
+        QTest::keyClick(Box(), Qt::Key_Return);
     }
 
     static constexpr TCp1251Literal Caption = u8"СОСУДЫ  (ЭКЗАМЕН)";
@@ -71,7 +71,7 @@ protected:
     TExamProfile Profile;
     TExamState State;
     TRandom Random;
-    std::unique_ptr<TFT> Window;
+    std::unique_ptr<TExamWindow> Window;
 };
 
 }  // namespace exam

@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <vector>
 
 #include "form_layout.h"
 #include "window_fixture.h"
@@ -70,23 +71,23 @@ TEST_P(TWindowOnScreen, LaidOutOnTheWholeScreenInDevicePixels) {
     // The controls, from the client area's and the panel's device sizes.
     const int cw = Device(Window->width());
     const int ch = Device(Window->height());
-    const TClientControls client = ClientControls(cw, ch);
     // The panel keeps to the bottom edge; its height is the computed one.
-    EXPECT_EQ(Bounds("PT").bottom(), Window->height() - 1);
-    const TRect panel{0, static_cast<std::int32_t>(std::lround(Bounds("PT").y() * ratio)), cw,
+    EXPECT_EQ(Bounds("Panel").bottom(), Window->height() - 1);
+    const TRect panel{0, static_cast<std::int32_t>(std::lround(Bounds("Panel").y() * ratio)), cw,
                       PanelHeight(ch)};
-    const TPanelControls inPanel =
-        PanelControls(Device(Bounds("PT").width()), Device(Bounds("PT").height()));
-    const struct {
-        const char* Name;
-        TRect Computed;
-    } controls[] = {
-        {"PT", panel},        {"LT2", client.LT2}, {"MT", client.MT},  {"LT3", client.LT3},
-        {"LT1", inPanel.LT1}, {"ET", inPanel.ET},  {"B1", inPanel.B1}, {"B2", inPanel.B2},
-    };
-    for (const auto& control : controls) {
-        EXPECT_LE(Distance(ToDevice(Bounds(control.Name), ratio), control.Computed), Slack())
-            << control.Name << " at " << Bounds(control.Name);
+    EXPECT_LE(Distance(ToDevice(Bounds("Panel"), ratio), panel), Slack());
+    std::vector<TPlacement> placements;
+    for (const TPlacement& p : ClientPlacements(cw, ch)) {
+        placements.push_back(p);
+    }
+    for (const TPlacement& p :
+         PanelPlacements(Device(Bounds("Panel").width()), Device(Bounds("Panel").height()))) {
+        placements.push_back(p);
+    }
+    for (const TPlacement& p : placements) {
+        const char* name = LookOf(p.Element).Name.data();
+        EXPECT_LE(Distance(ToDevice(Bounds(name), ratio), p.Bounds), Slack())
+            << name << " at " << Bounds(name);
     }
 }
 
@@ -95,7 +96,7 @@ TEST_P(TWindowOnScreen, LaidOutOnTheWholeScreenInDevicePixels) {
 // times the ratio.
 TEST_P(TWindowOnScreen, FontsDrawnScaledByTheRatio) {
     OpenOnScreen();
-    auto* label = Control<QLabel>("LT3");
+    auto* label = Control<QLabel>("BrandLabel");
     const QImage drawn = Window->grab().toImage();
     ASSERT_DOUBLE_EQ(drawn.devicePixelRatio(), Ratio());
     const QRect visible = QRect(Device(label->mapTo(Window.get(), QPoint(0, 0)).x()),

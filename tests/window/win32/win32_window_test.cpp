@@ -1,0 +1,192 @@
+// What is the Win32 window's own: its window and control styles, the labels that name edit boxes
+// to screen readers, the fonts' character set and family hints, the code page at the edge, and
+// a window that cannot be made whole. What both front ends share is in ../conformance/.
+
+#include "exam_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control_ids.h"
+#include "cp1251.h"
+#include "numbered_bank.h"
+#include "win32_text.h"
+
+namespace exam {
+namespace {
+
+using namespace win32;
+using enum EElement;
+
+std::wstring TextOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return text;
+}
+
+// The real window over the numbered bank, not yet shown.
+class TWin32WindowTest : public ::testing::Test {
+protected:
+    TWin32WindowTest() {
+        Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
+        Profile.GroupSize = 16;
+        Profile.LineCount = Bank.LineCount();
+        Profile.Bank = Bank.Table();
+    }
+    ~TWin32WindowTest() override {
+        Window.reset();
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+    void Make() { Window = std::make_unique<TExamWindow>(Profile, State, Random); }
+    HWND Control(int id) const {
+        HWND window = Window->Handle();
+        HWND control = GetDlgItem(window, id);
+        return control != nullptr ? control : GetDlgItem(GetDlgItem(window, ControlId(Panel)), id);
+    }
+    HWND Box() const { return Control(ControlId(AnswerBox)); }
+    HWND Next() const { return Control(ControlId(NextButton)); }
+    HWND End() const { return Control(ControlId(EndButton)); }
+    HWND Area() const { return Control(ControlId(TextArea)); }
+
+    static constexpr TCp1251Literal Title = u8"  РУЧНАЯ ДУГОВАЯ СВАРКА";
+    TNumberedBank Bank;
+    TExamProfile Profile;
+    TExamState State;
+    TRandom Random;
+    std::unique_ptr<TExamWindow> Window;
+};
+
+TEST_F(TWin32WindowTest, WindowAndControlsWithTheirFixedProperties) {
+    Make();
+    const HWND window = Window->Handle();
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_EQ(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0)
+        << "fixed border, no caption buttons or system menu";
+    EXPECT_EQ(style & (WS_HSCROLL | WS_VSCROLL), 0);
+    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // Creation order is z-order: the window holds the title, the panel and the text area; the
+    // panel the rest.
+    std::vector<int> order;
+    for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        order.push_back(GetDlgCtrlID(c));
+    }
+    EXPECT_EQ(order, (std::vector<int>{ControlId(TitleLabel), ControlId(Panel),
+                                       NameLabelId(TextArea), ControlId(TextArea)}));
+    order.clear();
+    for (HWND c = GetWindow(Control(ControlId(Panel)), GW_CHILD); c;
+         c = GetWindow(c, GW_HWNDNEXT)) {
+        order.push_back(GetDlgCtrlID(c));
+    }
+    EXPECT_EQ(order, (std::vector<int>{ControlId(PromptLabel), ControlId(BrandLabel),
+                                       ControlId(EndButton), ControlId(NextButton),
+                                       NameLabelId(AnswerBox), ControlId(AnswerBox)}));
+    EXPECT_TRUE(GetWindowLongPtrW(Control(ControlId(Panel)), GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+
+    // Screen readers name a control by the label just before it.
+    EXPECT_EQ(GetWindow(Box(), GW_HWNDPREV), Control(NameLabelId(AnswerBox)));
+    EXPECT_EQ(TextOf(Control(NameLabelId(AnswerBox))), L"Номер выбранного варианта ответа");
+    EXPECT_EQ(GetWindow(Area(), GW_HWNDPREV), Control(NameLabelId(TextArea)));
+
+    for (HWND button : {Next(), End()}) {
+        EXPECT_EQ(GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+        EXPECT_TRUE(SendMessageW(button, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON);
+    }
+    EXPECT_EQ(HIWORD(SendMessageW(window, DM_GETDEFID, 0, 0)), 0) << "no default button";
+
+    const LONG_PTR text = GetWindowLongPtrW(Area(), GWL_STYLE);
+    EXPECT_EQ(text & (ES_MULTILINE | ES_READONLY | WS_VSCROLL),
+              ES_MULTILINE | ES_READONLY | WS_VSCROLL);
+    EXPECT_EQ(text & (ES_AUTOHSCROLL | WS_HSCROLL), 0) << "long lines wrap";
+    EXPECT_EQ(GetWindowLongPtrW(Box(), GWL_STYLE) & (ES_MULTILINE | ES_READONLY), 0);
+}
+
+TEST_F(TWin32WindowTest, FontsInTheRussianCharacterSetWithAFamilyHint) {
+    Make();
+    for (const TElementLook& look : FormElements()) {
+        if (look.Element == Panel) {
+            continue;  // it shows no text
+        }
+        SCOPED_TRACE(look.Name);
+        LOGFONTW font{};
+        const auto handle = reinterpret_cast<HFONT>(
+            SendMessageW(Control(ControlId(look.Element)), WM_GETFONT, 0, 0));
+        ASSERT_EQ(GetObjectW(handle, sizeof(font), &font), static_cast<int>(sizeof(font)));
+        EXPECT_LT(font.lfHeight, 0) << "the em height, without internal leading";
+        EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+        const bool serif = std::wstring(font.lfFaceName) == L"Times New Roman";
+        EXPECT_EQ(font.lfPitchAndFamily & 0xF0, serif ? FF_ROMAN : FF_SWISS)
+            << "where the face is missing, Wine picks one of the same family";
+    }
+}
+
+// A control that cannot be created (here refused by a hook, as a desktop out of window handles
+// would) leaves no window behind, so the program ends with status 1 instead of running an
+// exam without, say, its answer box.
+HHOOK Hook = nullptr;
+int Refused = 0;  // the control id whose creation fails
+
+LRESULT CALLBACK RefuseOneControl(int code, WPARAM w, LPARAM l) {
+    if (code == HCBT_CREATEWND) {
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(l)->lpcs;
+        if (reinterpret_cast<INT_PTR>(create->hMenu) == Refused &&
+            (create->style & WS_CHILD) != 0) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(Hook, code, w, l);
+}
+
+TEST_F(TWin32WindowTest, NoWindowWhenAControlCannotBeCreated) {
+    std::vector<int> ids;
+    for (const TElementLook& look : FormElements()) {
+        ids.push_back(ControlId(look.Element));
+        if (HasNameLabel(look)) {
+            ids.push_back(NameLabelId(look.Element));
+        }
+    }
+    Hook = SetWindowsHookExW(WH_CBT, &RefuseOneControl, nullptr, GetCurrentThreadId());
+    ASSERT_NE(Hook, nullptr);
+    for (const int id : ids) {
+        SCOPED_TRACE(id);
+        Refused = id;
+        Make();
+        EXPECT_EQ(Window->Handle(), nullptr);
+        EXPECT_EQ(FindWindowW(kWindowClass, nullptr), nullptr) << "nothing left on the screen";
+    }
+    UnhookWindowsHookEx(Hook);
+    Refused = 0;
+    Make();
+    EXPECT_NE(Window->Handle(), nullptr) << "without the hook the window is made";
+}
+
+TEST(Win32Text, Cp1251AtTheWindowsEdge) {
+    EXPECT_EQ(FromCp1251(Utf8ToCp1251("БИЛЕТ  15")), L"БИЛЕТ  15");
+    EXPECT_EQ(ToCp1251(L"ВЕЛТ-2005"), Utf8ToCp1251("ВЕЛТ-2005"));
+    EXPECT_EQ(ToCp1251(L"ёЁ№"), "\xB8\xA8\xB9");
+    EXPECT_EQ(ToCp1251(L"≥").append(ToCp1251(L"\U0001F600")).find_first_not_of('?'),
+              std::string::npos)
+        << "characters the code page lacks";
+    EXPECT_EQ(FromCp1251(""), L"");
+    struct TCase {
+        wchar_t Unit;
+        char Character;
+    } const cases[] = {
+        {L'3', '3'},    {L'\r', '\r'}, {L'\b', '\b'}, {L'\x16', '\x16'},
+        {L'а', '\xE0'}, {L'≥', '?'},   {L'３', '?'},  // a full-width digit is not read as 3
+        {0xD83D, '?'},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(TypedCharacter(c.Unit), c.Character) << static_cast<int>(c.Unit);
+    }
+}
+
+}  // namespace
+}  // namespace exam
