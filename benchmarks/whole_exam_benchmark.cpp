@@ -40,7 +40,6 @@ void WholeExam(benchmark::State& bench) {
     const std::vector<std::string_view> table(storage.begin(), storage.end());
     exam::TExamProfile profile;
     profile.GroupSize = 16;
-    profile.LineCount = static_cast<std::int32_t>(table.size());
     profile.Bank = table;
     std::uint32_t millisecond = 0;
     for (auto _ : bench) {
@@ -53,8 +52,9 @@ void WholeExam(benchmark::State& bench) {
         std::size_t shown = 0;
         for (std::int32_t n = 1; n <= exam::kTicketCount; ++n) {
             state.CurrentTicket = n;
-            exam::ExtractQuestion(profile.Bank, profile.LineCount, state.Tickets[n].QuestionNumber,
-                                  state, [&](std::string_view line) { shown += line.size(); });
+            exam::ExtractQuestion(profile.Bank, static_cast<std::int32_t>(profile.Bank.size()),
+                                  state.Tickets[n].QuestionNumber, state,
+                                  [&](std::string_view line) { shown += line.size(); });
             exam::RecordAnswer(state, 1 + n % 3);
         }
         const exam::TResultsReport report = exam::FormatResults(state);

@@ -14,7 +14,6 @@ struct TExamProfile {
     std::string_view Caption;                    // window caption, Windows-1251
     std::array<std::string_view, 5> TitleLines;  // title screen lines, Windows-1251
     std::int32_t GroupSize = 0;                  // questions per group (K)
-    std::int32_t LineCount = 0;                  // lines of the embedded bank
     TQuestionBank Bank;                          // the embedded bank
 };
 

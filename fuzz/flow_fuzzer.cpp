@@ -70,7 +70,6 @@ public:
         Profile.TitleLines = {kTitle.View(), kTitle.View(), kTitle.View(), kTitle.View(),
                               kTitle.View()};
         Profile.GroupSize = hash & 0x80000000u ? 12 : 16;
-        Profile.LineCount = bank.LineCount();
         Profile.Bank = bank.Table();
     }
 

@@ -7,7 +7,6 @@ namespace exam {
 
 // Defined by the source that the build generates from bank.txt.
 TQuestionBank DostrikBank();
-std::int32_t DostrikBankLineCount();
 
 namespace {
 
@@ -24,7 +23,6 @@ const TExamProfile& DostrikProfile() {
         .TitleLines = {kCertificationTitle, kOnTheSubjectTitle, kSubjectTitle, kWeldingMethodTitle,
                        kLevelTitle},
         .GroupSize = EXAM_GROUP_SIZE,  // from program.cmake
-        .LineCount = DostrikBankLineCount(),
         .Bank = DostrikBank(),
     };
     return profile;

@@ -7,7 +7,6 @@ namespace exam {
 
 // Defined by the source that the build generates from bank.txt.
 TQuestionBank VarnelBank();
-std::int32_t VarnelBankLineCount();
 
 namespace {
 
@@ -24,7 +23,6 @@ const TExamProfile& VarnelProfile() {
         .TitleLines = {kCertificationTitle, kOnTheSubjectTitle, kSubjectTitle, kWeldingMethodTitle,
                        kLevelTitle},
         .GroupSize = EXAM_GROUP_SIZE,  // from program.cmake
-        .LineCount = VarnelBankLineCount(),
         .Bank = VarnelBank(),
     };
     return profile;

@@ -2,7 +2,7 @@
 // program compiles in. A bank that breaks the rules fails the build with one "path:line: message"
 // per problem.
 //   bank_embed BANK GROUP_SIZE OUTPUT.cpp NAME
-// The generated file defines exam::NAME() (the bank's lines) and exam::NAMELineCount().
+// The generated file defines exam::NAME(), the bank's lines.
 
 #include <charconv>
 #include <cstdio>
@@ -35,7 +35,7 @@ std::string Literal(std::string_view bytes) {
     return out + "\"";
 }
 
-// The C++ source that defines exam::NAME() and exam::NAMELineCount() for a bank's lines.
+// The C++ source that defines exam::NAME() for a bank's lines.
 std::string EmbeddedBankSource(const std::vector<std::string_view>& lines,
                                const std::string& name) {
     std::ostringstream code;
@@ -48,7 +48,6 @@ std::string EmbeddedBankSource(const std::vector<std::string_view>& lines,
     }
     code << "};\n\n}  // namespace\n\n"
          << "TQuestionBank " << name << "() { return kLines; }\n\n"
-         << "std::int32_t " << name << "LineCount() { return " << lines.size() << "; }\n\n"
          << "}  // namespace exam\n";
     return code.str();
 }

@@ -85,7 +85,7 @@ void TExamFlow::ShowTicket() {
     }
     View.SetLabelText(EElement::TitleLabel, TicketTitle(State.CurrentTicket));
     View.SetLabelText(EElement::PromptLabel, kAnswerPrompt);
-    ExtractQuestion(Profile.Bank, Profile.LineCount,
+    ExtractQuestion(Profile.Bank, static_cast<std::int32_t>(Profile.Bank.size()),
                     State.Tickets[State.CurrentTicket].QuestionNumber, State,
                     [this](std::string_view line) { View.AppendLine(line); });
     // Next was pressed and has the focus: it goes to the box before Next hides.

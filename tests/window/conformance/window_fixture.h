@@ -31,7 +31,6 @@ protected:
         Profile.Caption = Caption.View();
         Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
         Profile.GroupSize = 16;
-        Profile.LineCount = Bank.LineCount();
         Profile.Bank = Bank.Table();
         Reopen();
     }

@@ -21,7 +21,6 @@ protected:
         Profile.TitleLines = {Title1.View(), Title2.View(), Title3.View(), Title4.View(),
                               Title5.View()};
         Profile.GroupSize = 16;
-        Profile.LineCount = Bank.LineCount();
         Profile.Bank = Bank.Table();
     }
 

@@ -34,7 +34,6 @@ protected:
         Profile.Caption = Caption.View();
         Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
         Profile.GroupSize = 16;
-        Profile.LineCount = Bank.LineCount();
         Profile.Bank = Bank.Table();
         Window = std::make_unique<TExamWindow>(Profile, State, Random, [] {
             return TUtcTimeOfDay{0, 0, 0, 0};

@@ -34,7 +34,6 @@ protected:
     TWin32WindowTest() {
         Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
         Profile.GroupSize = 16;
-        Profile.LineCount = Bank.LineCount();
         Profile.Bank = Bank.Table();
     }
     ~TWin32WindowTest() override {
