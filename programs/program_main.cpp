@@ -1,5 +1,6 @@
 // An exam program's start-up. Each program compiles this file with its own profile function
-// (EXAM_PROFILE_FUNCTION, e.g. VarnelProfile) and name (EXAM_PROGRAM_NAME, e.g. "varnel").
+// (EXAM_PROFILE_FUNCTION, e.g. VarnelProfile), name (EXAM_PROGRAM_NAME, e.g. "varnel") and
+// desktop id (EXAM_DESKTOP_ID), all from its program.cmake.
 
 #include "exam_profile.h"
 #include "exam_program.h"
@@ -9,5 +10,6 @@ const TExamProfile& EXAM_PROFILE_FUNCTION();
 }  // namespace exam
 
 int main() {
-    return exam::RunExamProgram(exam::EXAM_PROFILE_FUNCTION(), EXAM_PROGRAM_NAME);
+    return exam::RunExamProgram(exam::EXAM_PROFILE_FUNCTION(),
+                                {.Name = EXAM_PROGRAM_NAME, .DesktopId = EXAM_DESKTOP_ID});
 }

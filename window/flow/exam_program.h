@@ -8,8 +8,14 @@
 
 namespace exam {
 
+// How the desktop knows a program, as its program.cmake states it.
+struct TProgramIdentity {
+    const char* Name;       // its executable's name, e.g. "varnel"
+    const char* DesktopId;  // its desktop entry's id, e.g. "org.weldingexams.Varnel"
+};
+
 // Runs one exam of profile in a new window and returns the program's exit status, 0 once the
-// window is closed. programName names the program to the desktop (its executable's name).
-int RunExamProgram(const TExamProfile& profile, const char* programName);
+// window is closed.
+int RunExamProgram(const TExamProfile& profile, const TProgramIdentity& identity);
 
 }  // namespace exam

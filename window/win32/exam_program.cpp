@@ -4,7 +4,7 @@
 
 namespace exam {
 
-int RunExamProgram(const TExamProfile& profile, const char* /*programName*/) {
+int RunExamProgram(const TExamProfile& profile, const TProgramIdentity& /*identity*/) {
     // The program takes no command line and reads nothing from its surroundings; Windows names
     // it by its executable.
     return RunExamWindow(profile, SystemUtcTimeOfDay);
