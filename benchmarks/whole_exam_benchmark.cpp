@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "exam_profile.h"
-#include "question_bank.h"
-#include "random_source.h"
-#include "results_report.h"
-#include "ticket_draw.h"
+#include "engine/exam_profile.h"
+#include "engine/question_bank.h"
+#include "engine/random_source.h"
+#include "engine/results_report.h"
+#include "engine/ticket_draw.h"
 
 namespace {
 

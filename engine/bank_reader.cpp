@@ -1,11 +1,11 @@
-#include "bank_reader.h"
+#include "engine/bank_reader.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "cp1251.h"
-#include "question_bank.h"
-#include "ticket_draw.h"
+#include "engine/cp1251.h"
+#include "engine/question_bank.h"
+#include "engine/ticket_draw.h"
 
 namespace exam {
 

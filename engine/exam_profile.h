@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "question_bank.h"
+#include "engine/question_bank.h"
 
 namespace exam {
 

@@ -1,4 +1,4 @@
-#include "exam_state.h"
+#include "engine/exam_state.h"
 
 namespace exam {
 

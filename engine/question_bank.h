@@ -15,8 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "cp1251.h"
-#include "exam_state.h"
+#include "engine/cp1251.h"
+#include "engine/exam_state.h"
 
 namespace exam {
 

@@ -1,8 +1,8 @@
-#include "results_report.h"
+#include "engine/results_report.h"
 
 #include <cstdio>
 
-#include "cp1251.h"
+#include "engine/cp1251.h"
 
 namespace exam {
 

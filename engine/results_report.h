@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "exam_state.h"
+#include "engine/exam_state.h"
 
 namespace exam {
 

@@ -1,4 +1,4 @@
-#include "ticket_draw.h"
+#include "engine/ticket_draw.h"
 
 #include <array>
 

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "exam_state.h"
-#include "random_source.h"
+#include "engine/exam_state.h"
+#include "engine/random_source.h"
 
 namespace exam {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "answer_reader.h"
-#include "answer_reference.h"
-#include "fuzz_check.h"
+#include "fuzz/answer_reference.h"
+#include "fuzz/fuzz_check.h"
+#include "window/flow/answer_reader.h"
 
 namespace {
 

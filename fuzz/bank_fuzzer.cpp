@@ -18,10 +18,10 @@
 #include <string_view>
 #include <vector>
 
-#include "bank_reader.h"
-#include "exam_state.h"
-#include "fuzz_check.h"
-#include "question_bank.h"
+#include "engine/bank_reader.h"
+#include "engine/exam_state.h"
+#include "engine/question_bank.h"
+#include "fuzz/fuzz_check.h"
 
 namespace {
 

@@ -30,16 +30,16 @@
 #include <string_view>
 #include <vector>
 
-#include "answer_reference.h"
-#include "cp1251.h"
-#include "exam_flow.h"
-#include "exam_profile.h"
-#include "exam_state.h"
-#include "fuzz_check.h"
-#include "fuzz_view.h"
-#include "numbered_bank.h"
-#include "random_source.h"
-#include "results_report.h"
+#include "engine/cp1251.h"
+#include "engine/exam_profile.h"
+#include "engine/exam_state.h"
+#include "engine/random_source.h"
+#include "engine/results_report.h"
+#include "fuzz/answer_reference.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/fuzz_view.h"
+#include "tests/window/flow/numbered_bank.h"
+#include "window/flow/exam_flow.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "exam_flow.h"
-#include "exam_view.h"
+#include "window/flow/exam_flow.h"
+#include "window/flow/exam_view.h"
 
 namespace exam::fuzz {
 

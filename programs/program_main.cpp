@@ -2,8 +2,8 @@
 // (EXAM_PROFILE_FUNCTION, e.g. VarnelProfile), name (EXAM_PROGRAM_NAME, e.g. "varnel") and
 // desktop id (EXAM_DESKTOP_ID), all from its program.cmake.
 
-#include "exam_profile.h"
-#include "exam_program.h"
+#include "engine/exam_profile.h"
+#include "window/flow/exam_program.h"
 
 namespace exam {
 const TExamProfile& EXAM_PROFILE_FUNCTION();

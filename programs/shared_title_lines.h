@@ -3,7 +3,7 @@
 // The title screen lines both programs share; only the subject line between them differs.
 // Every space counts: the lines are centred by hand.
 
-#include "cp1251.h"
+#include "engine/cp1251.h"
 
 namespace exam {
 

@@ -1,7 +1,7 @@
-#include "dostrik_profile.h"
+#include "programs/dostrik/dostrik_profile.h"
 
-#include "cp1251.h"
-#include "shared_title_lines.h"
+#include "engine/cp1251.h"
+#include "programs/shared_title_lines.h"
 
 namespace exam {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exam_profile.h"
+#include "engine/exam_profile.h"
 
 namespace exam {
 

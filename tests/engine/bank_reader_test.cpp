@@ -1,11 +1,11 @@
-#include "bank_reader.h"
+#include "engine/bank_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "cp1251.h"
+#include "engine/cp1251.h"
 
 namespace exam {
 namespace {

@@ -1,4 +1,4 @@
-#include "cp1251.h"
+#include "engine/cp1251.h"
 
 #include <gtest/gtest.h>
 

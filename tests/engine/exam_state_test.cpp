@@ -1,4 +1,4 @@
-#include "exam_state.h"
+#include "engine/exam_state.h"
 
 #include <gtest/gtest.h>
 

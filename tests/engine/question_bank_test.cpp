@@ -1,4 +1,4 @@
-#include "question_bank.h"
+#include "engine/question_bank.h"
 
 #include <gtest/gtest.h>
 

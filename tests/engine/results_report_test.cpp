@@ -1,12 +1,12 @@
-#include "results_report.h"
+#include "engine/results_report.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "cp1251.h"
-#include "question_bank.h"
+#include "engine/cp1251.h"
+#include "engine/question_bank.h"
 
 namespace exam {
 namespace {

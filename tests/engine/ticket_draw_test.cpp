@@ -1,4 +1,4 @@
-#include "ticket_draw.h"
+#include "engine/ticket_draw.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "time_zone_override.h"
+#include "tests/engine/time_zone_override.h"
 
 namespace exam {
 namespace {

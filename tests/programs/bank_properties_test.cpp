@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "bank_reader.h"
-#include "cp1251.h"
+#include "engine/bank_reader.h"
+#include "engine/cp1251.h"
 
 namespace exam {
 namespace {

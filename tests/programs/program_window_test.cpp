@@ -14,10 +14,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "bank_reader.h"
-#include "dostrik_profile.h"
-#include "exam_window.h"
-#include "varnel_profile.h"
+#include "engine/bank_reader.h"
+#include "programs/dostrik/dostrik_profile.h"
+#include "programs/varnel/varnel_profile.h"
+#include "window/qt/exam_window.h"
 
 namespace exam {
 namespace {

@@ -1,4 +1,4 @@
-#include "audit.h"
+#include "tools/examtool/audit.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "bank_reader.h"
-#include "cp1251.h"
-#include "ticket_draw.h"
+#include "engine/bank_reader.h"
+#include "engine/cp1251.h"
+#include "engine/ticket_draw.h"
 
 namespace examtool {
 namespace {

@@ -1,12 +1,12 @@
-#include "coverage.h"
+#include "tools/examtool/coverage.h"
 
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <vector>
 
-#include "random_source.h"
-#include "ticket_draw.h"
+#include "engine/random_source.h"
+#include "engine/ticket_draw.h"
 
 namespace examtool {
 namespace {

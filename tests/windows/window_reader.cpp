@@ -28,7 +28,7 @@
 #include <thread>
 #include <vector>
 
-#include "control_ids.h"
+#include "window/win32/control_ids.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "bank_reader.h"
+#include "engine/bank_reader.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ std::string EmbeddedBankSource(const std::vector<std::string_view>& lines,
                                const std::string& name) {
     std::ostringstream code;
     code << "// Generated at build time from the question bank; do not edit.\n"
-         << "#include \"question_bank.h\"\n\n"
+         << "#include \"engine/question_bank.h\"\n\n"
          << "namespace exam {\n\nnamespace {\n\n"
          << "constexpr std::string_view kLines[] = {\n";
     for (const std::string_view line : lines) {

@@ -1,11 +1,11 @@
-#include "audit.h"
+#include "tools/examtool/audit.h"
 
 #include <algorithm>
 #include <functional>
 
-#include "cp1251.h"
-#include "exam_state.h"
-#include "ticket_draw.h"
+#include "engine/cp1251.h"
+#include "engine/exam_state.h"
+#include "engine/ticket_draw.h"
 
 namespace examtool {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "bank_reader.h"
+#include "engine/bank_reader.h"
 
 namespace examtool {
 

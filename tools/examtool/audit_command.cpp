@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "audit.h"
-#include "bank_file.h"
-#include "commands.h"
-#include "cp1251.h"
-#include "json_output.h"
-#include "question_bank.h"
+#include "engine/cp1251.h"
+#include "engine/question_bank.h"
+#include "tools/examtool/audit.h"
+#include "tools/examtool/bank_file.h"
+#include "tools/examtool/commands.h"
+#include "tools/examtool/json_output.h"
 
 namespace examtool {
 

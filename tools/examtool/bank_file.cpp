@@ -1,4 +1,4 @@
-#include "bank_file.h"
+#include "tools/examtool/bank_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,8 +6,8 @@
 #include <system_error>
 #include <vector>
 
-#include "messages.h"
-#include "platform.h"
+#include "tools/examtool/messages.h"
+#include "tools/examtool/platform.h"
 
 namespace examtool {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "bank_reader.h"
+#include "engine/bank_reader.h"
 
 namespace examtool {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "bank_file.h"
-#include "bank_reader.h"
-#include "commands.h"
-#include "ticket_draw.h"
+#include "engine/bank_reader.h"
+#include "engine/ticket_draw.h"
+#include "tools/examtool/bank_file.h"
+#include "tools/examtool/commands.h"
 
 namespace examtool {
 

@@ -1,10 +1,10 @@
-#include "command_line.h"
+#include "tools/examtool/command_line.h"
 
 #include <charconv>
 #include <string_view>
 
-#include "exam_program_table.h"
-#include "messages.h"
+#include "tools/examtool/exam_program_table.h"
+#include "tools/examtool/messages.h"
 
 namespace examtool {
 

@@ -13,8 +13,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "exam_state.h"
-#include "random_source.h"
+#include "engine/exam_state.h"
+#include "engine/random_source.h"
 
 namespace examtool {
 

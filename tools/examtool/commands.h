@@ -9,8 +9,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "command_line.h"
-#include "messages.h"
+#include "tools/examtool/command_line.h"
+#include "tools/examtool/messages.h"
 
 namespace examtool {
 

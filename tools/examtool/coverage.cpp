@@ -1,13 +1,13 @@
-#include "coverage.h"
+#include "tools/examtool/coverage.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <thread>
 
-#include "exam_state.h"
-#include "random_source.h"
-#include "ticket_draw.h"
+#include "engine/exam_state.h"
+#include "engine/random_source.h"
+#include "engine/ticket_draw.h"
 
 namespace examtool {
 

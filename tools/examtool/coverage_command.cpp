@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "bank_file.h"
-#include "commands.h"
-#include "coverage.h"
-#include "json_output.h"
-#include "question_bank.h"
+#include "engine/question_bank.h"
+#include "tools/examtool/bank_file.h"
+#include "tools/examtool/commands.h"
+#include "tools/examtool/coverage.h"
+#include "tools/examtool/json_output.h"
 
 namespace examtool {
 

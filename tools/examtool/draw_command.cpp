@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "commands.h"
-#include "exam_replay.h"
+#include "tools/examtool/commands.h"
+#include "tools/examtool/exam_replay.h"
 
 namespace examtool {
 

@@ -1,7 +1,7 @@
-#include "exam_replay.h"
+#include "tools/examtool/exam_replay.h"
 
-#include "random_source.h"
-#include "ticket_draw.h"
+#include "engine/random_source.h"
+#include "engine/ticket_draw.h"
 
 namespace examtool {
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "command_line.h"
-#include "exam_state.h"
-#include "question_bank.h"
+#include "engine/exam_state.h"
+#include "engine/question_bank.h"
+#include "tools/examtool/command_line.h"
 
 namespace examtool {
 

@@ -1,4 +1,4 @@
-#include "json_output.h"
+#include "tools/examtool/json_output.h"
 
 namespace examtool {
 

@@ -11,10 +11,10 @@
 
 #include <CLI/CLI.hpp>
 
-#include "command_line.h"
-#include "commands.h"
-#include "messages.h"
-#include "platform.h"
+#include "tools/examtool/command_line.h"
+#include "tools/examtool/commands.h"
+#include "tools/examtool/messages.h"
+#include "tools/examtool/platform.h"
 
 namespace examtool {
 

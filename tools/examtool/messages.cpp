@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "tools/examtool/messages.h"
 
 #include <cstdio>
 

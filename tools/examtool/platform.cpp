@@ -1,4 +1,4 @@
-#include "platform.h"
+#include "tools/examtool/platform.h"
 
 #include <cerrno>
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "bank_file.h"
-#include "commands.h"
-#include "cp1251.h"
-#include "exam_replay.h"
-#include "results_report.h"
+#include "engine/cp1251.h"
+#include "engine/results_report.h"
+#include "tools/examtool/bank_file.h"
+#include "tools/examtool/commands.h"
+#include "tools/examtool/exam_replay.h"
 
 namespace examtool {
 

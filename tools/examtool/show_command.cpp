@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "bank_file.h"
-#include "commands.h"
-#include "cp1251.h"
-#include "question_bank.h"
+#include "engine/cp1251.h"
+#include "engine/question_bank.h"
+#include "tools/examtool/bank_file.h"
+#include "tools/examtool/commands.h"
 
 namespace examtool {
 

@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "bank_file.h"
-#include "bank_reader.h"
-#include "commands.h"
-#include "cp1251.h"
-#include "json_output.h"
-#include "question_bank.h"
+#include "engine/bank_reader.h"
+#include "engine/cp1251.h"
+#include "engine/question_bank.h"
+#include "tools/examtool/bank_file.h"
+#include "tools/examtool/commands.h"
+#include "tools/examtool/json_output.h"
 
 namespace examtool {
 

@@ -11,8 +11,8 @@
 
 #include <iostream>
 
-#include "exam_window.h"
-#include "varnel_profile.h"
+#include "programs/varnel/varnel_profile.h"
+#include "window/qt/exam_window.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "exam_flow.h"
+#include "window/flow/exam_flow.h"
 
 #include <utility>
 
-#include "answer_reader.h"
-#include "cp1251.h"
-#include "question_bank.h"
-#include "results_report.h"
-#include "ticket_draw.h"
+#include "engine/cp1251.h"
+#include "engine/question_bank.h"
+#include "engine/results_report.h"
+#include "engine/ticket_draw.h"
+#include "window/flow/answer_reader.h"
 
 namespace exam {
 

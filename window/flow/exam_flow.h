@@ -4,10 +4,10 @@
 // into the exam's progress and drives the window only through IExamView, so it runs against any
 // implementation of it. Everything happens on one thread, one event at a time.
 
-#include "exam_profile.h"
-#include "exam_state.h"
-#include "exam_view.h"
-#include "random_source.h"
+#include "engine/exam_profile.h"
+#include "engine/exam_state.h"
+#include "engine/random_source.h"
+#include "window/flow/exam_view.h"
 
 namespace exam {
 

@@ -1,6 +1,6 @@
-#include "exam_form.h"
+#include "window/flow/exam_form.h"
 
-#include "cp1251.h"
+#include "engine/cp1251.h"
 
 namespace exam {
 

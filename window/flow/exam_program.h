@@ -4,7 +4,7 @@
 // flow, and the event loop. Each platform's window room implements it; a program links the one
 // for its platform. The programs take no command line: nothing from outside reaches the toolkit.
 
-#include "exam_profile.h"
+#include "engine/exam_profile.h"
 
 namespace exam {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "exam_form.h"
+#include "window/flow/exam_form.h"
 
 namespace exam {
 

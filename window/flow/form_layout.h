@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "exam_form.h"
+#include "window/flow/exam_form.h"
 
 namespace exam {
 

@@ -1,10 +1,10 @@
-#include "exam_program.h"
+#include "window/flow/exam_program.h"
 
 #include <QApplication>
 #include <QTranslator>
 
-#include "exam_window.h"
-#include "russian_toolkit_texts.h"
+#include "window/qt/exam_window.h"
+#include "window/qt/russian_toolkit_texts.h"
 
 namespace exam {
 

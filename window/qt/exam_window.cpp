@@ -1,4 +1,4 @@
-#include "exam_window.h"
+#include "window/qt/exam_window.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -13,8 +13,8 @@
 
 #include <optional>
 
-#include "form_layout.h"
-#include "qt_text.h"
+#include "window/flow/form_layout.h"
+#include "window/qt/qt_text.h"
 
 namespace exam {
 

@@ -10,8 +10,8 @@
 #include <array>
 #include <optional>
 
-#include "exam_flow.h"
-#include "exam_view.h"
+#include "window/flow/exam_flow.h"
+#include "window/flow/exam_view.h"
 
 class QInputMethodQueryEvent;
 class QKeyEvent;

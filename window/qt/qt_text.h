@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "cp1251.h"
+#include "engine/cp1251.h"
 
 namespace exam {
 

@@ -1,4 +1,4 @@
-#include "russian_toolkit_texts.h"
+#include "window/qt/russian_toolkit_texts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -3,7 +3,7 @@
 // The Win32 exam window's class names and its controls' identifiers. Tests and the test-only
 // window reader find the window and its controls by them; nothing else depends on the numbers.
 
-#include "exam_form.h"
+#include "window/flow/exam_form.h"
 
 namespace exam::win32 {
 

@@ -1,6 +1,6 @@
-#include "exam_program.h"
+#include "window/flow/exam_program.h"
 
-#include "exam_window.h"
+#include "window/win32/exam_window.h"
 
 namespace exam {
 

@@ -1,4 +1,4 @@
-#include "exam_window.h"
+#include "window/win32/exam_window.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -6,9 +6,9 @@
 #include <optional>
 #include <utility>
 
-#include "control_ids.h"
-#include "form_layout.h"
-#include "win32_text.h"
+#include "window/flow/form_layout.h"
+#include "window/win32/control_ids.h"
+#include "window/win32/win32_text.h"
 
 namespace exam {
 

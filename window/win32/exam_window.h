@@ -13,8 +13,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "exam_flow.h"
-#include "exam_view.h"
+#include "window/flow/exam_flow.h"
+#include "window/flow/exam_view.h"
 
 namespace exam {
 

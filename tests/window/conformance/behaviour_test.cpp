@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "window_fixture.h"
+#include "tests/window/conformance/window_fixture.h"
 
 namespace exam {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "form_layout.h"
-#include "window_fixture.h"
+#include "tests/window/conformance/window_fixture.h"
+#include "window/flow/form_layout.h"
 
 namespace exam {
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "window_fixture.h"
+#include "tests/window/conformance/window_fixture.h"
 
 namespace exam {
 namespace {

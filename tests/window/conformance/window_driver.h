@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "exam_flow.h"
-#include "exam_form.h"
+#include "window/flow/exam_flow.h"
+#include "window/flow/exam_form.h"
 
 namespace exam {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "cp1251.h"
-#include "numbered_bank.h"
-#include "window_driver.h"
+#include "engine/cp1251.h"
+#include "tests/window/conformance/window_driver.h"
+#include "tests/window/flow/numbered_bank.h"
 
 namespace exam {
 

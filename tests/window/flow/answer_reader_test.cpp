@@ -1,4 +1,4 @@
-#include "answer_reader.h"
+#include "window/flow/answer_reader.h"
 
 #include <gtest/gtest.h>
 

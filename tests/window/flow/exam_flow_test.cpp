@@ -1,4 +1,4 @@
-#include "exam_flow.h"
+#include "window/flow/exam_flow.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "cp1251.h"
-#include "numbered_bank.h"
-#include "recording_view.h"
+#include "engine/cp1251.h"
+#include "tests/window/flow/numbered_bank.h"
+#include "tests/window/flow/recording_view.h"
 
 namespace exam {
 namespace {

@@ -1,4 +1,4 @@
-#include "form_layout.h"
+#include "window/flow/form_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cp1251.h"
-#include "question_bank.h"
+#include "engine/cp1251.h"
+#include "engine/question_bank.h"
 
 namespace exam {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cp1251.h"
-#include "exam_flow.h"
-#include "exam_view.h"
+#include "engine/cp1251.h"
+#include "window/flow/exam_flow.h"
+#include "window/flow/exam_view.h"
 
 namespace exam {
 

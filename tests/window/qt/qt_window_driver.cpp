@@ -19,8 +19,8 @@
 #include <QTextBlock>
 #include <QWindow>
 
-#include "exam_window.h"
-#include "window_driver.h"
+#include "tests/window/conformance/window_driver.h"
+#include "window/qt/exam_window.h"
 
 // The toolkit's platform interface, through which a platform reports a screen's new work area.
 // Its header is not installed with the public ones; the tests call this one function of it.

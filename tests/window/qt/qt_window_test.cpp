@@ -2,7 +2,7 @@
 // machine resolves, the key translation, input methods, the ticket's description for screen
 // readers and the toolkit's Russian texts. What both front ends share is in ../conformance/.
 
-#include "exam_window.h"
+#include "window/qt/exam_window.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@
 
 #include <optional>
 
-#include "russian_toolkit_texts.h"
-#include "window_fixture.h"
+#include "tests/window/qt/window_fixture.h"
+#include "window/qt/russian_toolkit_texts.h"
 
 namespace exam {
 namespace {

@@ -13,9 +13,9 @@
 #include <memory>
 #include <ostream>
 
-#include "cp1251.h"
-#include "exam_window.h"
-#include "numbered_bank.h"
+#include "engine/cp1251.h"
+#include "tests/window/flow/numbered_bank.h"
+#include "window/qt/exam_window.h"
 
 // Rectangles and sizes in failure messages.
 inline std::ostream& operator<<(std::ostream& out, const QRect& r) {

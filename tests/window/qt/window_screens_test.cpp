@@ -14,8 +14,8 @@
 #include <cmath>
 #include <vector>
 
-#include "form_layout.h"
-#include "window_fixture.h"
+#include "tests/window/qt/window_fixture.h"
+#include "window/flow/form_layout.h"
 
 namespace exam {
 namespace {

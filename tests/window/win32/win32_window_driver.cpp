@@ -8,9 +8,9 @@
 
 #include <cstring>
 
-#include "control_ids.h"
-#include "exam_window.h"
-#include "window_driver.h"
+#include "tests/window/conformance/window_driver.h"
+#include "window/win32/control_ids.h"
+#include "window/win32/exam_window.h"
 
 namespace exam {
 namespace {

@@ -2,7 +2,7 @@
 // to screen readers, the fonts' character set and family hints, the code page at the edge, and
 // a window that cannot be made whole. What both front ends share is in ../conformance/.
 
-#include "exam_window.h"
+#include "window/win32/exam_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "control_ids.h"
-#include "cp1251.h"
-#include "numbered_bank.h"
-#include "win32_text.h"
+#include "engine/cp1251.h"
+#include "tests/window/flow/numbered_bank.h"
+#include "window/win32/control_ids.h"
+#include "window/win32/win32_text.h"
 
 namespace exam {
 namespace {
