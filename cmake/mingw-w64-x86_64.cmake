@@ -1,19 +1,4 @@
-# Cross-builds the Windows edition on Debian with mingw-w64 (x86_64, posix threads). Every
-# executable links libgcc, libstdc++ and winpthread statically, so it imports only Windows' own
-# DLLs. Tests and build-time generators run under Wine (see tools/wine/run).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-builds the 64-bit Windows edition (x86-64) on Debian with mingw-w64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(mingw_prefix x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${mingw_prefix}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${mingw_prefix}-g++-posix)
-set(CMAKE_RC_COMPILER ${mingw_prefix}-windres)
-set(CMAKE_OBJDUMP ${mingw_prefix}-objdump)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${mingw_prefix})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -9,7 +9,8 @@ objdump=$1
 kind=$2
 shift 2
 
-allowed=" KERNEL32.dll USER32.dll GDI32.dll COMCTL32.dll IMM32.dll msvcrt.dll "
+# Windows matches DLL names without regard to case (the 32-bit import libraries spell some in capitals).
+allowed=" kernel32.dll user32.dll gdi32.dll comctl32.dll imm32.dll msvcrt.dll "
 status=0
 for program in "$@"; do
     name=$(basename "$program")
@@ -18,7 +19,7 @@ for program in "$@"; do
     [ -n "$dlls" ] || { echo "$name: no imports found"; status=1; }
     for dll in $dlls; do
         case $allowed in
-            *" $dll "*) ;;
+            *" ${dll,,} "*) ;;
             *) echo "$name imports $dll, which is not one of Windows' own DLLs"; status=1 ;;
         esac
     done
