@@ -308,6 +308,9 @@ LRESULT TExamWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             return ColourControl(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(WindowFont);
+        case WM_DPICHANGED:
+            ChangeDpi(LOWORD(w), *reinterpret_cast<const RECT*>(l));
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -317,6 +320,35 @@ LRESULT TExamWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             return 0;
         default:
             return DefWindowProcW(Window, message, w, l);
+    }
+}
+
+// The window moved to a monitor of another density, or the density changed: the fonts are made
+// anew for it, the window takes the rectangle Windows suggests and, once the exam has begun, is
+// laid out on its monitor again, as at the first activation.
+void TExamWindow::ChangeDpi(int dpi, const RECT& suggested) {
+    const auto old = std::move(Fonts);  // freed once no control uses them
+    Fonts.clear();
+    WindowFont = FontFor(WindowLook().Font, dpi);
+    for (const TElementLook& look : FormElements()) {
+        const auto font = reinterpret_cast<WPARAM>(FontFor(look.Font, dpi));
+        const HWND control = Control(look.Element);
+        SendMessageW(control, WM_SETFONT, font, TRUE);
+        if (HasNameLabel(look)) {
+            SendMessageW(GetDlgItem(GetParent(control), NameLabelId(look.Element)), WM_SETFONT,
+                         font, FALSE);
+        }
+    }
+    SetWindowPos(Window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!EverActivated) {
+        return;  // the first activation lays the window out
+    }
+    LayOut();
+    for (const TElementLook& look : FormElements()) {
+        if (look.FitsText) {
+            FitLabelToText(Control(look.Element));
+        }
     }
 }
 
@@ -353,6 +385,13 @@ LRESULT TExamWindow::ColourControl(HDC dc, HWND control) {
     }
     SetTextColor(dc, ink ? ToColorRef(*ink) : GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, ToColorRef(background));
+    if (control == Control(EElement::BrandLabel)) {
+        // The layout puts the brand label over the panel's raised edge: its text is drawn on
+        // what the panel painted, so the edge stays whole. Its text never changes, so nothing
+        // old shows through.
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
     return reinterpret_cast<LRESULT>(brush);
 }
 

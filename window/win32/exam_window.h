@@ -70,6 +70,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
     LRESULT ColourControl(HDC dc, HWND control);
     void Activate(bool active);
+    void ChangeDpi(int dpi, const RECT& suggested);
     void PlaceOnMonitor(int dpi);
     bool CreateControls(int dpi);
     HWND CreateControl(const TElementLook& look, int dpi);

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,6 +127,199 @@ TEST_F(TWin32WindowTest, FontsInTheRussianCharacterSetWithAFamilyHint) {
         EXPECT_EQ(font.lfPitchAndFamily & 0xF0, serif ? FF_ROMAN : FF_SWISS)
             << "where the face is missing, Wine picks one of the same family";
     }
+}
+
+// The pixels of a window's rectangle as they are on the screen, children included, as
+// 0x00RRGGBB rows from the top.
+struct TCapture {
+    int Width = 0;
+    int Height = 0;
+    std::vector<std::uint32_t> Pixels;
+    COLORREF At(int x, int y) const {
+        const std::uint32_t p = Pixels[static_cast<std::size_t>(y * Width + x)];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+};
+
+TCapture Capture(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    TCapture image{r.right - r.left, r.bottom - r.top, {}};
+    image.Pixels.resize(static_cast<std::size_t>(image.Width * image.Height));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = image.Width;
+    info.bmiHeader.biHeight = -image.Height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetWindowDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, image.Width, image.Height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::memcpy(image.Pixels.data(), bits, image.Pixels.size() * sizeof(std::uint32_t));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return image;
+}
+
+// The brand label reaches past the panel's bottom; the panel's raised edge stays whole under
+// it (the light outer and highlight inner lines on the left, the shadow lines at the bottom),
+// and the label still shows its text inside the edge.
+TEST_F(TWin32WindowTest, BrandLabelLeavesThePanelsEdgeWhole) {
+    Make();
+    Window->Show();
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchExamMessage(Window->Handle(), message);
+    }
+    RedrawWindow(Window->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const HWND panel = Control(ControlId(Panel));
+    const HWND brand = Control(ControlId(BrandLabel));
+    RECT label{};
+    GetWindowRect(brand, &label);
+    MapWindowPoints(HWND_DESKTOP, panel, reinterpret_cast<POINT*>(&label), 2);
+    const TCapture image = Capture(panel);
+    ASSERT_GT(image.Height, 4);
+    ASSERT_LT(label.left, image.Width);
+    ASSERT_GT(label.bottom, image.Height) << "the layout puts the label over the bottom edge";
+
+    const int bottom = image.Height - 1;
+    for (int x = std::max<int>(label.left, 2); x < std::min<int>(label.right, image.Width - 2);
+         ++x) {
+        SCOPED_TRACE(x);
+        ASSERT_EQ(image.At(x, bottom), GetSysColor(COLOR_3DDKSHADOW));
+        ASSERT_EQ(image.At(x, bottom - 1), GetSysColor(COLOR_3DSHADOW));
+    }
+    for (int y = std::max<int>(label.top, 2); y < bottom - 1; ++y) {
+        SCOPED_TRACE(y);
+        ASSERT_EQ(image.At(0, y), GetSysColor(COLOR_3DLIGHT));
+        ASSERT_EQ(image.At(1, y), GetSysColor(COLOR_3DHILIGHT));
+    }
+    const TColour& blue = *LookOf(BrandLabel).Ink;
+    const COLORREF ink = RGB(blue.Red, blue.Green, blue.Blue);
+    int inked = 0;
+    for (int y = std::max<int>(label.top, 2); y < bottom - 1; ++y) {
+        for (int x = std::max<int>(label.left, 2); x < std::min<int>(label.right, image.Width);
+             ++x) {
+            inked += image.At(x, y) == ink ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 0) << "the label's text is drawn";
+}
+
+// The character height a control's font asks for, in pixels.
+int FontPixels(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+    return -font.lfHeight;
+}
+
+// The form's pixel heights at 144 dpi, rounded as MulDiv rounds (half away from zero).
+int At144(int pixels) {
+    switch (pixels) {
+        case 19: return 29;
+        case 16: return 24;
+        case 13: return 20;
+        case 11: return 17;
+        default: return 0;  // a size the form does not use
+    }
+}
+
+class TWin32DensityTest : public TWin32WindowTest {
+protected:
+    void ChangeDpi(int dpi, RECT suggested) {
+        SendMessageW(Window->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
+    std::vector<HGDIOBJ> FontsInUse() const {
+        std::vector<HGDIOBJ> fonts{reinterpret_cast<HGDIOBJ>(
+            SendMessageW(Window->Handle(), WM_GETFONT, 0, 0))};
+        for (const TElementLook& look : FormElements()) {
+            fonts.push_back(reinterpret_cast<HGDIOBJ>(
+                SendMessageW(Control(ControlId(look.Element)), WM_GETFONT, 0, 0)));
+        }
+        return fonts;
+    }
+};
+
+TEST_F(TWin32DensityTest, NewDensityMakesTheFontsAnewAndLaysTheWindowOutAgain) {
+    Make();
+    Window->Show();
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchExamMessage(Window->Handle(), message);
+    }
+    const std::vector<HGDIOBJ> before = FontsInUse();
+    ChangeDpi(144, RECT{40, 30, 940, 730});
+
+    EXPECT_EQ(FontPixels(Window->Handle()), 29);
+    for (const TElementLook& look : FormElements()) {
+        SCOPED_TRACE(look.Name);
+        if (look.Element != Panel) {
+            EXPECT_EQ(FontPixels(Control(ControlId(look.Element))), At144(look.Font.Pixels));
+        }
+        if (HasNameLabel(look)) {
+            EXPECT_EQ(FontPixels(Control(NameLabelId(look.Element))), At144(look.Font.Pixels));
+        }
+    }
+    for (const HGDIOBJ font : before) {
+        EXPECT_EQ(GetObjectType(font), 0u) << "the fonts of the old density are freed";
+    }
+    // The layout of the first activation on the 1024 x 768 desktop, not the suggested rectangle.
+    RECT placed{};
+    GetWindowRect(Window->Handle(), &placed);
+    EXPECT_EQ(placed.left, 10);
+    EXPECT_EQ(placed.top, 7);
+    EXPECT_EQ(placed.right - placed.left, 973);
+    EXPECT_EQ(placed.bottom - placed.top, 730);
+    // A label that fits its text takes the new font's line height.
+    TEXTMETRICW metrics{};
+    const HWND title = Control(ControlId(TitleLabel));
+    HDC dc = GetDC(title);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)));
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(title, dc);
+    RECT titleBounds{};
+    GetWindowRect(title, &titleBounds);
+    EXPECT_EQ(titleBounds.bottom - titleBounds.top, metrics.tmHeight);
+}
+
+TEST_F(TWin32DensityTest, BackAndForthLeavesNoFontBehind) {
+    Make();
+    const DWORD objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    ChangeDpi(144, RECT{0, 0, 700, 500});
+    const std::vector<HGDIOBJ> at144 = FontsInUse();
+    ChangeDpi(96, RECT{0, 0, 460, 340});
+    for (const HGDIOBJ font : at144) {
+        EXPECT_EQ(GetObjectType(font), 0u);
+    }
+    // Wine counts no GDI objects per process (GetGuiResources answers 0): there the handles
+    // above are the proof; on Windows the count is too.
+    if (objects != 0) {
+        EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objects);
+    }
+}
+
+TEST_F(TWin32DensityTest, BeforeTheExamBeginsTheWindowTakesTheSuggestedRectangle) {
+    Make();
+    ChangeDpi(120, RECT{100, 50, 700, 480});
+    RECT placed{};
+    GetWindowRect(Window->Handle(), &placed);
+    EXPECT_EQ(placed.left, 100);
+    EXPECT_EQ(placed.top, 50);
+    EXPECT_EQ(placed.right, 700);
+    EXPECT_EQ(placed.bottom, 480);
+    EXPECT_EQ(FontPixels(Window->Handle()), 24) << "19 px at 120 dpi";
 }
 
 // A control that cannot be created (here refused by a hook, as a desktop out of window handles
