@@ -25,15 +25,9 @@ inline void PrintTo(EElement element, std::ostream* out) {
     *out << LookOf(element).Name;
 }
 
-class TWindowConformance : public ::testing::Test {
+class TWindowConformance : public ::testing::Test, protected TNumberedExam {
 protected:
-    TWindowConformance() {
-        Profile.Caption = Caption.View();
-        Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
-        Profile.GroupSize = 16;
-        Profile.Bank = Bank.Table();
-        Reopen();
-    }
+    TWindowConformance() { Reopen(); }
 
     // A new window over a new exam state.
     void Reopen() {
@@ -69,12 +63,6 @@ protected:
         return s + " " + (focus ? std::string(LookOf(*focus).Name) : "none");
     }
 
-    static constexpr TCp1251Literal Caption = u8"СОСУДЫ  (ЭКЗАМЕН)";
-    static constexpr TCp1251Literal Title = u8"  РУЧНАЯ ДУГОВАЯ СВАРКА";
-    TNumberedBank Bank;
-    TExamProfile Profile;
-    TExamState State;
-    TRandom Random;
     std::unique_ptr<IWindowDriver> Window;
 };
 

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "engine/cp1251.h"
+#include "engine/exam_profile.h"
+#include "engine/exam_state.h"
 #include "engine/question_bank.h"
+#include "engine/random_source.h"
 
 namespace exam {
 
@@ -35,6 +38,24 @@ public:
 private:
     std::vector<std::string> Storage;
     std::vector<std::string_view> Lines;
+};
+
+// The exam every window test opens: the numbered bank in groups of 16, under a caption and five
+// title lines, with a fresh state and random source.
+struct TNumberedExam {
+    TNumberedExam() {
+        Profile.Caption = Caption.View();
+        Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
+        Profile.GroupSize = 16;
+        Profile.Bank = Bank.Table();
+    }
+
+    static constexpr TCp1251Literal Caption = u8"СОСУДЫ  (ЭКЗАМЕН)";
+    static constexpr TCp1251Literal Title = u8"  РУЧНАЯ ДУГОВАЯ СВАРКА";
+    TNumberedBank Bank;
+    TExamProfile Profile;
+    TExamState State;
+    TRandom Random;
 };
 
 }  // namespace exam

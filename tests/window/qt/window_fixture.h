@@ -28,13 +28,9 @@ inline void PrintTo(const QRect& r, std::ostream* out) {
 namespace exam {
 
 // The real window over the numbered bank, started at midnight.
-class TWindowTest : public ::testing::Test {
+class TWindowTest : public ::testing::Test, protected TNumberedExam {
 protected:
     TWindowTest() {
-        Profile.Caption = Caption.View();
-        Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
-        Profile.GroupSize = 16;
-        Profile.Bank = Bank.Table();
         Window = std::make_unique<TExamWindow>(Profile, State, Random, [] {
             return TUtcTimeOfDay{0, 0, 0, 0};
         });
@@ -64,12 +60,6 @@ protected:
         QTest::keyClick(Box(), Qt::Key_Return);
     }
 
-    static constexpr TCp1251Literal Caption = u8"СОСУДЫ  (ЭКЗАМЕН)";
-    static constexpr TCp1251Literal Title = u8"  РУЧНАЯ ДУГОВАЯ СВАРКА";
-    TNumberedBank Bank;
-    TExamProfile Profile;
-    TExamState State;
-    TRandom Random;
     std::unique_ptr<TExamWindow> Window;
 };
 

@@ -2,20 +2,14 @@
 // to screen readers, the fonts' character set and family hints, the code page at the edge, and
 // a window that cannot be made whole. What both front ends share is in ../conformance/.
 
-#include "window/win32/exam_window.h"
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/cp1251.h"
-#include "tests/window/flow/numbered_bank.h"
-#include "window/win32/control_ids.h"
+#include "tests/window/win32/win32_window_fixture.h"
 #include "window/win32/win32_text.h"
 
 namespace exam {
@@ -23,46 +17,6 @@ namespace {
 
 using namespace win32;
 using enum EElement;
-
-std::wstring TextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return text;
-}
-
-// The real window over the numbered bank, not yet shown.
-class TWin32WindowTest : public ::testing::Test {
-protected:
-    TWin32WindowTest() {
-        Profile.TitleLines = {Title.View(), Title.View(), Title.View(), Title.View(), Title.View()};
-        Profile.GroupSize = 16;
-        Profile.Bank = Bank.Table();
-    }
-    ~TWin32WindowTest() override {
-        Window.reset();
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-    }
-    void Make() { Window = std::make_unique<TExamWindow>(Profile, State, Random); }
-    HWND Control(int id) const {
-        HWND window = Window->Handle();
-        HWND control = GetDlgItem(window, id);
-        return control != nullptr ? control : GetDlgItem(GetDlgItem(window, ControlId(Panel)), id);
-    }
-    HWND Box() const { return Control(ControlId(AnswerBox)); }
-    HWND Next() const { return Control(ControlId(NextButton)); }
-    HWND End() const { return Control(ControlId(EndButton)); }
-    HWND Area() const { return Control(ControlId(TextArea)); }
-
-    static constexpr TCp1251Literal Title = u8"  РУЧНАЯ ДУГОВАЯ СВАРКА";
-    TNumberedBank Bank;
-    TExamProfile Profile;
-    TExamState State;
-    TRandom Random;
-    std::unique_ptr<TExamWindow> Window;
-};
 
 TEST_F(TWin32WindowTest, WindowAndControlsWithTheirFixedProperties) {
     Make();
@@ -173,11 +127,7 @@ TCapture Capture(HWND window) {
 // and the label still shows its text inside the edge.
 TEST_F(TWin32WindowTest, BrandLabelLeavesThePanelsEdgeWhole) {
     Make();
-    Window->Show();
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchExamMessage(Window->Handle(), message);
-    }
+    Show();
     RedrawWindow(Window->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     const HWND panel = Control(ControlId(Panel));
@@ -212,114 +162,6 @@ TEST_F(TWin32WindowTest, BrandLabelLeavesThePanelsEdgeWhole) {
         }
     }
     EXPECT_GT(inked, 0) << "the label's text is drawn";
-}
-
-// The character height a control's font asks for, in pixels.
-int FontPixels(HWND control) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
-               &font);
-    return -font.lfHeight;
-}
-
-// The form's pixel heights at 144 dpi, rounded as MulDiv rounds (half away from zero).
-int At144(int pixels) {
-    switch (pixels) {
-        case 19: return 29;
-        case 16: return 24;
-        case 13: return 20;
-        case 11: return 17;
-        default: return 0;  // a size the form does not use
-    }
-}
-
-class TWin32DensityTest : public TWin32WindowTest {
-protected:
-    void ChangeDpi(int dpi, RECT suggested) {
-        SendMessageW(Window->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                     reinterpret_cast<LPARAM>(&suggested));
-    }
-    std::vector<HGDIOBJ> FontsInUse() const {
-        std::vector<HGDIOBJ> fonts{reinterpret_cast<HGDIOBJ>(
-            SendMessageW(Window->Handle(), WM_GETFONT, 0, 0))};
-        for (const TElementLook& look : FormElements()) {
-            fonts.push_back(reinterpret_cast<HGDIOBJ>(
-                SendMessageW(Control(ControlId(look.Element)), WM_GETFONT, 0, 0)));
-        }
-        return fonts;
-    }
-};
-
-TEST_F(TWin32DensityTest, NewDensityMakesTheFontsAnewAndLaysTheWindowOutAgain) {
-    Make();
-    Window->Show();
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchExamMessage(Window->Handle(), message);
-    }
-    const std::vector<HGDIOBJ> before = FontsInUse();
-    ChangeDpi(144, RECT{40, 30, 940, 730});
-
-    EXPECT_EQ(FontPixels(Window->Handle()), 29);
-    for (const TElementLook& look : FormElements()) {
-        SCOPED_TRACE(look.Name);
-        if (look.Element != Panel) {
-            EXPECT_EQ(FontPixels(Control(ControlId(look.Element))), At144(look.Font.Pixels));
-        }
-        if (HasNameLabel(look)) {
-            EXPECT_EQ(FontPixels(Control(NameLabelId(look.Element))), At144(look.Font.Pixels));
-        }
-    }
-    for (const HGDIOBJ font : before) {
-        EXPECT_EQ(GetObjectType(font), 0u) << "the fonts of the old density are freed";
-    }
-    // The layout of the first activation on the 1024 x 768 desktop, not the suggested rectangle.
-    RECT placed{};
-    GetWindowRect(Window->Handle(), &placed);
-    EXPECT_EQ(placed.left, 10);
-    EXPECT_EQ(placed.top, 7);
-    EXPECT_EQ(placed.right - placed.left, 973);
-    EXPECT_EQ(placed.bottom - placed.top, 730);
-    // A label that fits its text takes the new font's line height.
-    TEXTMETRICW metrics{};
-    const HWND title = Control(ControlId(TitleLabel));
-    HDC dc = GetDC(title);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)));
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(title, dc);
-    RECT titleBounds{};
-    GetWindowRect(title, &titleBounds);
-    EXPECT_EQ(titleBounds.bottom - titleBounds.top, metrics.tmHeight);
-}
-
-TEST_F(TWin32DensityTest, BackAndForthLeavesNoFontBehind) {
-    Make();
-    const DWORD objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    ChangeDpi(144, RECT{0, 0, 700, 500});
-    const std::vector<HGDIOBJ> at144 = FontsInUse();
-    ChangeDpi(96, RECT{0, 0, 460, 340});
-    for (const HGDIOBJ font : at144) {
-        EXPECT_EQ(GetObjectType(font), 0u);
-    }
-    // Wine counts no GDI objects per process (GetGuiResources answers 0): there the handles
-    // above are the proof; on Windows the count is too.
-    if (objects != 0) {
-        EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objects);
-    }
-}
-
-TEST_F(TWin32DensityTest, BeforeTheExamBeginsTheWindowTakesTheSuggestedRectangle) {
-    Make();
-    ChangeDpi(120, RECT{100, 50, 700, 480});
-    RECT placed{};
-    GetWindowRect(Window->Handle(), &placed);
-    EXPECT_EQ(placed.left, 100);
-    EXPECT_EQ(placed.top, 50);
-    EXPECT_EQ(placed.right, 700);
-    EXPECT_EQ(placed.bottom, 480);
-    EXPECT_EQ(FontPixels(Window->Handle()), 24) << "19 px at 120 dpi";
 }
 
 // A control that cannot be created (here refused by a hook, as a desktop out of window handles
