@@ -38,7 +38,7 @@ protected:
     void Pump() {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchExamMessage(Window->Handle(), message);
+            DispatchExamMessage(Window != nullptr ? Window->Handle() : nullptr, message);
         }
     }
     HWND Control(int id) const {
