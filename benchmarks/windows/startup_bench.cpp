@@ -1,10 +1,12 @@
-// Starts programs in turn and measures, for each start, the time until its window shows its
-// first screen (the window visible with its caption set) and the process's peak memory then.
+// Starts programs in turn and measures, for each start, the time until its window is shown (visible
+// with its caption set), the time until its first screen is ready (drawn, and the program waits
+// for input), and the process's peak memory then.
 //   startup_bench OUTPUT RUNS PROGRAM CLASS [PROGRAM CLASS...]
-// Writes one line per start to OUTPUT: "PROGRAM ms peak_working_set_kib peak_private_kib", or
-// "PROGRAM failed WHY" for a start that showed no window. Each program is closed through its
-// window (WM_CLOSE) before the next starts. OUTPUT appears only once every start is done, so a
-// reader never takes a run cut short for a whole one.
+// Writes one line per start to OUTPUT:
+//   "PROGRAM shown_ms ready_ms peak_working_set_kib peak_private_kib",
+// or "PROGRAM failed WHY" for a start that did not get that far. Each program is closed through
+// its window (WM_CLOSE) before the next starts. OUTPUT appears only once every start is done, so
+// a reader never takes a run cut short for a whole one.
 
 #include <windows.h>
 
@@ -73,10 +75,15 @@ int wmain(int argc, wchar_t** argv) {
             }
             LARGE_INTEGER shown;
             QueryPerformanceCounter(&shown);
+            // A program may set its caption before it fills its first screen; the screen is
+            // ready once the program first waits for input.
+            const bool ready = window != nullptr && WaitForInputIdle(process.hProcess, 30000) == 0;
+            LARGE_INTEGER readyAt;
+            QueryPerformanceCounter(&readyAt);
             PROCESS_MEMORY_COUNTERS memory{};
             memory.cb = sizeof(memory);
-            const bool measured = window != nullptr &&
-                                  GetProcessMemoryInfo(process.hProcess, &memory, sizeof(memory));
+            const bool measured =
+                ready && GetProcessMemoryInfo(process.hProcess, &memory, sizeof(memory));
             if (window != nullptr) {
                 PostMessageW(window, WM_CLOSE, 0, 0);
             }
@@ -87,14 +94,16 @@ int wmain(int argc, wchar_t** argv) {
                 WaitForSingleObject(process.hProcess, 5000);
             }
             if (measured) {
-                std::fprintf(out, "%ls %.1f %llu %llu\n", argv[p], Milliseconds(start, shown),
+                std::fprintf(out, "%ls %.1f %.1f %llu %llu\n", argv[p], Milliseconds(start, shown),
+                             Milliseconds(start, readyAt),
                              static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024),
                              static_cast<unsigned long long>(memory.PeakPagefileUsage / 1024));
             } else {
-                std::fprintf(out, "%ls failed %ls\n", argv[p],
-                             ended               ? L"ended-before-shown"
-                             : window == nullptr ? L"not-shown"
-                                                 : L"no-memory-figures");
+                const wchar_t* why = ended               ? L"ended-before-shown"
+                                     : window == nullptr ? L"not-shown"
+                                     : !ready            ? L"not-ready"
+                                                         : L"no-memory-figures";
+                std::fprintf(out, "%ls failed %ls\n", argv[p], why);
             }
             CloseHandle(process.hThread);
             CloseHandle(process.hProcess);
