@@ -1,8 +1,12 @@
-// Starts programs in turn and measures, for each start, the time until its window shows its
-// first screen (the window visible with its caption set) and the process's peak memory then.
+// Starts programs in turn and measures, for each start, the time until its window is shown (visible
+// with its caption set), the time until its first screen is ready (drawn, and the program waits
+// for input), and the process's peak memory then.
 //   startup_bench OUTPUT RUNS PROGRAM CLASS [PROGRAM CLASS...]
-// Writes one line per start to OUTPUT: "PROGRAM ms peak_working_set_kib peak_private_kib".
-// Each program is closed through its window (WM_CLOSE) before the next starts.
+// Writes one line per start to OUTPUT:
+//   "PROGRAM shown_ms ready_ms peak_working_set_kib peak_private_kib",
+// or "PROGRAM failed WHY" for a start that did not get that far. Each program is closed through
+// its window (WM_CLOSE) before the next starts. OUTPUT appears only once every start is done, so
+// a reader never takes a run cut short for a whole one.
 
 #include <windows.h>
 
@@ -39,7 +43,9 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: startup_bench OUTPUT RUNS PROGRAM CLASS [PROGRAM CLASS...]\n");
         return 2;
     }
-    FILE* out = _wfopen(argv[1], L"wb");
+    const std::wstring output = argv[1];
+    const std::wstring partial = output + L".part";
+    FILE* out = _wfopen(partial.c_str(), L"wb");
     if (out == nullptr) {
         return 1;
     }
@@ -54,30 +60,58 @@ int wmain(int argc, wchar_t** argv) {
             QueryPerformanceCounter(&start);
             if (!CreateProcessW(argv[p], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                 nullptr, &startup, &process)) {
-                return 1;
+                std::fprintf(out, "%ls failed not-started\n", argv[p]);
+                continue;
             }
+            // A program that ends before it shows its window has failed; waiting on would count
+            // the time-out as its start-up.
             HWND window = nullptr;
-            for (int tries = 0; window == nullptr && tries < 30000; ++tries) {
+            bool ended = false;
+            for (int tries = 0; window == nullptr && !ended && tries < 30000; ++tries) {
                 window = ShownWindow(argv[p + 1], process.dwProcessId);
                 if (window == nullptr) {
-                    Sleep(1);
+                    ended = WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0;
                 }
             }
             LARGE_INTEGER shown;
             QueryPerformanceCounter(&shown);
+            // A program may set its caption before it fills its first screen; the screen is
+            // ready once the program first waits for input.
+            const bool ready = window != nullptr && WaitForInputIdle(process.hProcess, 30000) == 0;
+            LARGE_INTEGER readyAt;
+            QueryPerformanceCounter(&readyAt);
             PROCESS_MEMORY_COUNTERS memory{};
             memory.cb = sizeof(memory);
-            GetProcessMemoryInfo(process.hProcess, &memory, sizeof(memory));
+            const bool measured =
+                ready && GetProcessMemoryInfo(process.hProcess, &memory, sizeof(memory));
             if (window != nullptr) {
                 PostMessageW(window, WM_CLOSE, 0, 0);
             }
-            WaitForSingleObject(process.hProcess, 30000);
-            std::fprintf(out, "%ls %.1f %zu %zu\n", argv[p], Milliseconds(start, shown),
-                         memory.PeakWorkingSetSize / 1024, memory.PeakPagefileUsage / 1024);
+            // One that does not end would run on beside the next start and skew its figures.
+            if (window == nullptr ||
+                WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
+                TerminateProcess(process.hProcess, 1);
+                WaitForSingleObject(process.hProcess, 5000);
+            }
+            if (measured) {
+                std::fprintf(out, "%ls %.1f %.1f %llu %llu\n", argv[p], Milliseconds(start, shown),
+                             Milliseconds(start, readyAt),
+                             static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024),
+                             static_cast<unsigned long long>(memory.PeakPagefileUsage / 1024));
+            } else {
+                const wchar_t* why = ended               ? L"ended-before-shown"
+                                     : window == nullptr ? L"not-shown"
+                                     : !ready            ? L"not-ready"
+                                                         : L"no-memory-figures";
+                std::fprintf(out, "%ls failed %ls\n", argv[p], why);
+            }
             CloseHandle(process.hThread);
             CloseHandle(process.hProcess);
         }
     }
-    std::fclose(out);
+    if (std::fclose(out) != 0 ||
+        !MoveFileExW(partial.c_str(), output.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        return 1;
+    }
     return 0;
 }
