@@ -17,3 +17,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# A release executable carries no symbols: the static run-time's debug information would be a third
+# of its image, loaded into every exam's private memory.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
