@@ -270,6 +270,10 @@ TExamWindow::~TExamWindow() {
 }
 
 void TExamWindow::Show() {
+    // Laid out while still hidden, the window comes up at its size at once: laid out only at
+    // the first activation, it would be painted at the design size first, then moved and
+    // painted again with every control. The first activation lays it out again, to the same.
+    LayOut();
     ShowWindow(Window, SW_SHOWNORMAL);
     SetForegroundWindow(Window);
     UpdateWindow(Window);
@@ -302,6 +306,7 @@ LRESULT TExamWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
                        reinterpret_cast<HWND>(l) == Control(EElement::EndButton)) {
                 Flow.OnEnd();
             }
+            ShowNewText();
             return 0;  // Enter and Escape outside the buttons (IDOK, IDCANCEL) do nothing
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -361,6 +366,7 @@ void TExamWindow::Activate(bool active) {
     if (!EverActivated) {
         EverActivated = true;
         Flow.OnFirstActivation();  // seeds, lays out, shows the title and draws the exam
+        ShowNewText();
         return;
     }
     // Returning to the window gives the focus back where it was.
@@ -437,7 +443,9 @@ LRESULT CALLBACK TExamWindow::AnswerBoxProc(HWND box, UINT message, WPARAM w, LP
             // Every typed character, Ctrl+V's 22 among them, passes the flow before the box
             // applies it. Pasting by the context menu or Shift+Insert arrives as WM_PASTE.
             const char character = TypedCharacter(static_cast<wchar_t>(w));
-            if (!window.Flow.OnAnswerKey(character) || character == '\r') {
+            const bool passes = window.Flow.OnAnswerKey(character);
+            window.ShowNewText();
+            if (!passes || character == '\r') {
                 return 0;  // discarded; an Enter that passes changes no text (and would beep)
             }
             return DefSubclassProc(box, message, w, l);
@@ -545,19 +553,30 @@ void TExamWindow::SetFocus(EElement element) {
     ::SetFocus(Control(element));
 }
 
+// The text area takes the lines a step of the exam adds all at once, when the step is over (see
+// ShowNewText): set line by line, the wrapping box would wrap and paint its whole text anew for
+// each line, which made the title screen take half as long again to come up.
 void TExamWindow::ClearText() {
     TextInArea.clear();
     LinesInArea = 0;
-    SetWindowTextW(Control(EElement::TextArea), L"");
+    TextChanged = true;
 }
 
 void TExamWindow::AppendLine(std::string_view line) {
-    // The whole text is set anew, so the area shows the text from its first line.
     if (LinesInArea++ > 0) {
         TextInArea += L"\r\n";
     }
     TextInArea += FromCp1251(line);
-    SetWindowTextW(Control(EElement::TextArea), TextInArea.c_str());
+    TextChanged = true;
+}
+
+// Called when the flow has handled an event. The whole text is set anew, so the area shows the
+// text from its first line.
+void TExamWindow::ShowNewText() {
+    if (TextChanged) {
+        TextChanged = false;
+        SetWindowTextW(Control(EElement::TextArea), TextInArea.c_str());
+    }
 }
 
 std::string TExamWindow::AnswerText() const {

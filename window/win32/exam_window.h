@@ -76,6 +76,7 @@ private:
     HWND CreateControl(const TElementLook& look, int dpi);
     HFONT FontFor(const TFont& look, int dpi);
     void SubclassControls();
+    void ShowNewText();
 
     HWND Window = nullptr;
     std::array<HWND, kElementCount> Controls{};
@@ -86,6 +87,7 @@ private:
 
     std::wstring TextInArea;  // the text area's whole text, lines joined by CR LF
     int LinesInArea = 0;
+    bool TextChanged = false;  // since the text area last took TextInArea
     HWND FocusWhenDeactivated = nullptr;
     bool EverActivated = false;
 

@@ -164,6 +164,49 @@ TEST_F(TWin32WindowTest, BrandLabelLeavesThePanelsEdgeWhole) {
     EXPECT_GT(inked, 0) << "the label's text is drawn";
 }
 
+// What the window is sent while it comes up: its size when it is first shown, and how often the
+// text area's text is set.
+HWND Watched = nullptr;  // the exam window
+HWND WatchedArea = nullptr;
+RECT SizeWhenShown{};
+int TextsSet = 0;
+
+LRESULT CALLBACK WatchComingUp(int code, WPARAM w, LPARAM l) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(l);
+    if (code == HC_ACTION && call->hwnd == Watched && call->message == WM_SHOWWINDOW &&
+        call->wParam) {
+        GetWindowRect(Watched, &SizeWhenShown);
+    }
+    if (code == HC_ACTION && call->hwnd == WatchedArea && call->message == WM_SETTEXT) {
+        ++TextsSet;
+    }
+    return CallNextHookEx(nullptr, code, w, l);
+}
+
+// The window is first painted at its size and with the whole title screen: neither moved and
+// painted again, nor its text wrapped and painted anew for each line.
+TEST_F(TWin32WindowTest, ComesUpAtItsSizeWithItsTextSetOnce) {
+    Make();
+    Watched = Window->Handle();
+    WatchedArea = Area();
+    const HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, &WatchComingUp, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    Show();
+    const RECT shown = SizeWhenShown;
+    const int titleTexts = TextsSet;
+    SendMessageW(Next(), BM_CLICK, 0, 0);
+    Pump();
+    UnhookWindowsHookEx(hook);
+
+    RECT placed{};
+    GetWindowRect(Window->Handle(), &placed);
+    EXPECT_TRUE(EqualRect(&shown, &placed)) << "laid out before it was shown";
+    EXPECT_EQ(titleTexts, 1) << "the title screen's twelve lines";
+    EXPECT_EQ(TextsSet, 2) << "and a ticket's";
+    EXPECT_NE(TextOf(Area()).find(L"Вопрос"), std::wstring::npos);
+}
+
 // A control that cannot be created (here refused by a hook, as a desktop out of window handles
 // would) leaves no window behind, so the program ends with status 1 instead of running an
 // exam without, say, its answer box.
