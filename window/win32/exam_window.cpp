@@ -521,8 +521,17 @@ void TExamWindow::LayOut() {
     const RECT& screen = monitor.rcMonitor;
     // The bounds are the outer rectangle; the frame and caption take their share of it.
     const TRect bounds = WindowBounds(screen.right - screen.left, screen.bottom - screen.top);
-    SetWindowPos(Window, nullptr, screen.left + bounds.Left, screen.top + bounds.Top, bounds.Width,
-                 bounds.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT target{screen.left + bounds.Left, screen.top + bounds.Top,
+                      screen.left + bounds.Left + bounds.Width,
+                      screen.top + bounds.Top + bounds.Height};
+    RECT now{};
+    GetWindowRect(Window, &now);
+    if (EqualRect(&now, &target) && LaidOut) {
+        return;  // the controls' places follow from the window's size alone
+    }
+    LaidOut = true;
+    SetWindowPos(Window, nullptr, target.left, target.top, bounds.Width, bounds.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 
     const SIZE client = ClientSize(Window);
     const HWND panel = Control(EElement::Panel);

@@ -90,6 +90,7 @@ private:
     bool TextChanged = false;  // since the text area last took TextInArea
     HWND FocusWhenDeactivated = nullptr;
     bool EverActivated = false;
+    bool LaidOut = false;  // the controls have been placed for the window's size
 
     TExamFlow Flow;
 };
