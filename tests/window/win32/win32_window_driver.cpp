@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "tests/window/conformance/window_driver.h"
+#include "tests/window/win32/utf8_text.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/exam_window.h"
 
@@ -16,25 +17,6 @@ namespace exam {
 namespace {
 
 using namespace win32;
-
-std::string Utf8(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
-}
-
-std::wstring TextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return text;
-}
 
 TRect ToRect(const RECT& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
@@ -313,10 +295,7 @@ void TWin32WindowDriver::Press(EKey key) {
 }
 
 void TWin32WindowDriver::SetClipboard(std::string_view utf8) {
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), size);
+    const std::wstring text = Wide(utf8);
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     std::memcpy(GlobalLock(memory), text.c_str(), bytes);

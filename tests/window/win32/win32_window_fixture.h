@@ -9,17 +9,11 @@
 #include <string>
 
 #include "tests/window/flow/numbered_bank.h"
+#include "tests/window/win32/utf8_text.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/exam_window.h"
 
 namespace exam {
-
-inline std::wstring TextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return text;
-}
 
 class TWin32WindowTest : public ::testing::Test, protected TNumberedExam {
 protected:
